@@ -1,0 +1,32 @@
+#pragma once
+// What a media player needs from whatever really plays: one opened medium. The player keeps the
+// command semantics (open state, quiet failure, notifications); a backend only plays.
+#include <QString>
+#include <functional>
+#include <memory>
+
+struct MediaSource {
+    QString name;        // as the screen set it ("\evy\1.wav")
+    QString path;        // the resolved file; empty for an audio disc
+    bool cdAudio = false;  // device type "CDAudio": the disc in the default drive
+};
+
+class MediaBackend {
+public:
+    virtual ~MediaBackend() = default;
+    virtual void play() = 0;   // from the current position; returns at once
+    virtual void pause() = 0;  // keeps the position
+    virtual void next() = 0;   // next track, or to the end of a single-track medium
+    virtual bool atEnd() const = 0;
+    virtual bool isPlaying() const = 0;
+
+    // Set by the player; called on the event thread when playing reached the end by itself.
+    std::function<void()> onFinished;
+};
+
+class MediaBackendFactory {
+public:
+    virtual ~MediaBackendFactory() = default;
+    // Opens the medium positioned at its start; nullptr when it cannot be opened.
+    virtual std::unique_ptr<MediaBackend> open(const MediaSource& source) = 0;
+};
