@@ -6,8 +6,8 @@
 #include <memory>
 
 struct MediaSource {
-    QString name;        // as the screen set it ("\evy\1.wav")
-    QString path;        // the resolved file; empty for an audio disc
+    QString name;          // as the screen set it ("\evy\1.wav")
+    QString path;          // the resolved file; empty for an audio disc
     bool cdAudio = false;  // device type "CDAudio": the disc in the default drive
 };
 

@@ -61,4 +61,6 @@ QString resolveMediaPath(const QString& rawName, const QString& workingDir) {
     return found.isEmpty() ? QString() : QFileInfo(found).absoluteFilePath();
 }
 
-QString resolveMediaPath(const QString& name) { return resolveMediaPath(name, QDir::currentPath()); }
+QString resolveMediaPath(const QString& name) {
+    return resolveMediaPath(name, QDir::currentPath());
+}

@@ -9,9 +9,13 @@ MediaPlayer::MediaPlayer(MediaBackendFactory& factory, QObject* parent)
 
 MediaPlayer::~MediaPlayer() = default;
 
-void MediaPlayer::setMediaFile(const QString& name) { file_ = name; }
+void MediaPlayer::setMediaFile(const QString& name) {
+    file_ = name;
+}
 
-void MediaPlayer::setDeviceType(const QString& type) { deviceType_ = type; }
+void MediaPlayer::setDeviceType(const QString& type) {
+    deviceType_ = type;
+}
 
 MediaPlayer::Mode MediaPlayer::mode() const {
     if (!backend_) return Mode::NotOpen;
@@ -42,9 +46,11 @@ void MediaPlayer::sendCommand(const QString& command) {
 
 void MediaPlayer::open() {
     backend_.reset();
-    MediaSource source{file_, {}, deviceType_.compare(QLatin1String("CDAudio"), Qt::CaseInsensitive) == 0};
+    MediaSource source{
+        file_, {}, deviceType_.compare(QLatin1String("CDAudio"), Qt::CaseInsensitive) == 0};
     if (!source.cdAudio) {
-        source.path = resolveMediaPath(file_, workingDir_.isEmpty() ? QDir::currentPath() : workingDir_);
+        source.path =
+            resolveMediaPath(file_, workingDir_.isEmpty() ? QDir::currentPath() : workingDir_);
         if (source.path.isEmpty()) {
             emit statusUpdate();
             return;

@@ -14,6 +14,7 @@ QRect designDesktopOn(const QRect& screen) {
 
 QPoint designToGlobal(QPoint designPoint) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect geometry = screen ? screen->geometry() : QRect(0, 0, kDesignDesktopWidth, kDesignDesktopHeight);
+    const QRect geometry =
+        screen ? screen->geometry() : QRect(0, 0, kDesignDesktopWidth, kDesignDesktopHeight);
     return designDesktopOn(geometry).topLeft() + designPoint;
 }

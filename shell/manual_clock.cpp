@@ -4,8 +4,8 @@
 
 Clock::TimerId ManualClock::start(int intervalMs, bool repeat, std::function<void()> tick) {
     const TimerId id = nextId_++;
-    timers_[id] = Timer{now_ + std::max(intervalMs, 1), std::max(intervalMs, 1), repeat,
-                        std::move(tick)};
+    timers_[id] =
+        Timer{now_ + std::max(intervalMs, 1), std::max(intervalMs, 1), repeat, std::move(tick)};
     return id;
 }
 
@@ -15,7 +15,8 @@ void ManualClock::advance(qint64 ms) {
         // The earliest due timer; ties go to the one started first.
         auto next = timers_.end();
         for (auto it = timers_.begin(); it != timers_.end(); ++it)
-            if (it->second.due <= end && (next == timers_.end() || it->second.due < next->second.due))
+            if (it->second.due <= end &&
+                (next == timers_.end() || it->second.due < next->second.due))
                 next = it;
         if (next == timers_.end()) break;
         now_ = next->second.due;

@@ -2,7 +2,9 @@
 
 #include <QTimer>
 
-QtClock::QtClock() { elapsed_.start(); }
+QtClock::QtClock() {
+    elapsed_.start();
+}
 QtClock::~QtClock() = default;
 
 Clock::TimerId QtClock::start(int intervalMs, bool repeat, std::function<void()> tick) {
