@@ -1,0 +1,155 @@
+#include "tests/support/test_program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "media/media_player.h"
+#include "shell/screens.h"
+
+namespace {
+
+class FakeBackend final : public MediaBackend {
+public:
+    FakeBackend(Clock& clock, int durationMs) : clock_(clock), remaining_(durationMs) {}
+    ~FakeBackend() override { pause(); }
+
+    void play() override {
+        if (timer_ || remaining_ <= 0) return;
+        startedAt_ = clock_.nowMs();
+        timer_ = clock_.start(static_cast<int>(remaining_), false, [this] {
+            timer_ = 0;
+            remaining_ = 0;
+            if (onFinished) onFinished();
+        });
+    }
+    void pause() override {
+        if (!timer_) return;
+        clock_.cancel(timer_);
+        timer_ = 0;
+        remaining_ -= clock_.nowMs() - startedAt_;
+    }
+    void next() override {
+        pause();
+        remaining_ = 0;
+    }
+    bool atEnd() const override { return remaining_ <= 0; }
+    bool isPlaying() const override { return timer_ != 0; }
+
+private:
+    Clock& clock_;
+    qint64 remaining_;
+    qint64 startedAt_ = 0;
+    Clock::TimerId timer_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<MediaBackend> FakeMedia::open(const MediaSource& source) {
+    if (source.cdAudio ? !discInDrive : source.path.isEmpty() || !QFileInfo(source.path).isFile())
+        return nullptr;
+    ++opened;
+    const auto it = durationMs.find(source.name);
+    return std::make_unique<FakeBackend>(clock_, it == durationMs.end() ? 1000 : it->second);
+}
+
+std::optional<QString> FakeDialogs::chooseOpenFile(const QString& fileName) {
+    fileDialogStarts << fileName;
+    if (fileAnswers.empty()) return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<ColorValue> FakeDialogs::chooseColor(ColorValue) {
+    if (colorAnswers.empty()) return std::nullopt;
+    auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
+TestProgram::TestProgram(bool mediaFolder, const ScreenCatalog* catalog)
+    : program_(catalog ? *catalog : screenCatalog(),
+               Services{clock, media, guide, dialogs, dir_.path()}) {
+    if (mediaFolder) {
+        for (const char* name :
+             {"EVY/1.mid", "EVY/2.mid", "EVY/8.mid", "EVY/4.mid", "EVY/13.wav", "EVY/5.wav",
+              "EVY/12.wav", "EVY/15.wav", "EVY/3.wav", "EVY/4.wav", "EVY/9.wav", "EVY/10.wav",
+              "EVY/8.wav", "EVY/7.wav", "EVY/1.avi", "1.wav", "2.wav", "11.wav"})
+            writeFile(QString::fromLatin1(name), QByteArrayLiteral("media"));
+        for (const char* name : {"v", "d", "1", "2", "3", "4", "5", "p"})
+            writeFile(QStringLiteral("EVY/%1.vrk").arg(QLatin1String(name)),
+                      QByteArrayLiteral("{\\rtf1\\ansi lesson ") + name + "}");
+    }
+    QObject::connect(&program_, &Program::screenCreated, [this](Screen& s) {
+        journal << QStringLiteral("create ") + s.name();
+        watch(s);
+    });
+    QObject::connect(&program_, &Program::screenShown,
+                     [this](ScreenId id) { journal << QStringLiteral("show ") + nameOf(id); });
+    QObject::connect(&program_, &Program::screenHidden,
+                     [this](ScreenId id) { journal << QStringLiteral("hide ") + nameOf(id); });
+    QObject::connect(&program_, &Program::screenUnloaded,
+                     [this](ScreenId id) { journal << QStringLiteral("unload ") + nameOf(id); });
+    QObject::connect(&program_, &Program::ended, [this] { journal << QStringLiteral("end"); });
+}
+
+void TestProgram::watch(Screen& s) {
+    for (const auto& widget : s.widgets()) {
+        const QString prefix = s.name() + QLatin1Char('.') + widget->name() + QLatin1Char(' ');
+        if (widget->kind() == WidgetKind::MediaPlayer) {
+            MediaPlayer* player = &widget->player();
+            QObject::connect(player, &MediaPlayer::commandReceived,
+                             [this, prefix, player](const QString& c) {
+                                 journal << prefix + c +
+                                                (c == QLatin1String("Open")
+                                                     ? QLatin1Char(' ') + player->currentMediaFile()
+                                                     : QString());
+                             });
+        }
+        if (widget->kind() == WidgetKind::TextbookViewer) {
+            Widget* viewer = widget.get();
+            QObject::connect(&s, &Screen::widgetChanged, [this, prefix, viewer](int slot) {
+                if (slot == viewer->slot() && !journal.endsWith(prefix + QStringLiteral("text")))
+                    journal << prefix + QStringLiteral("text");
+            });
+        }
+    }
+    QObject::connect(&s, &Screen::windowChanged, [this, &s, last = s.mousePointer()]() mutable {
+        if (s.mousePointer() == last) return;
+        last = s.mousePointer();
+        journal << s.name() + QStringLiteral(" MousePointer %1").arg(last);
+    });
+}
+
+void TestProgram::click(ScreenId id, const QString& widget, int index) {
+    program_.fire(id, widget, index, Event::Click);
+    processEvents();
+}
+
+void TestProgram::mouseDown(ScreenId id, const QString& widget, int button, int x, int y) {
+    program_.fire(id, widget, -1, Event::MouseDown, EventArgs{.button = button, .x = x, .y = y});
+    processEvents();
+}
+
+void TestProgram::mouseMove(ScreenId id, const QString& widget, int index) {
+    program_.fire(id, widget, index, Event::MouseMove);
+    processEvents();
+}
+
+void TestProgram::advance(qint64 ms) {
+    clock.advance(ms);
+    processEvents();
+}
+
+void TestProgram::writeFile(const QString& relativePath, const QByteArray& content) {
+    const QString path = QDir(dir_.path()).filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
+}
+
+void processEvents() {
+    QCoreApplication::processEvents();
+}
