@@ -1,6 +1,45 @@
+// Starts the course: the main menu and nothing else; every other screen comes when first named.
 #include <QApplication>
+#include <QDir>
+
+#include "media/guide.h"
+#include "media/null_backend.h"
+#include "shell/look.h"
+#include "shell/program.h"
+#include "shell/qt_clock.h"
+#include "shell/qt_dialogs.h"
+#include "shell/screens.h"
+#include "shell/view_manager.h"
+
+namespace {
+
+// FIXME: the animated guide character.
+class QuietGuide final : public Guide {
+public:
+    void show() override {}
+    void hide() override {}
+    void moveTo(int, int) override {}
+    void gestureAt(int, int) override {}
+    void play(const QString&) override {}
+    void speak(const QString&) override {}
+    void stop() override {}
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("masterskaya"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Волшебная мастерская"));
+    QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; only the exit ends
+    installFontSubstitutes();
+
+    QtClock clock;
+    NullBackendFactory media;
+    QuietGuide guide;
+    QtDialogs dialogs;
+    Program program(screenCatalog(), Services{clock, media, guide, dialogs, QDir::currentPath()});
+    ViewManager views(program);
+    program.start();
+    return QApplication::exec();
 }

@@ -1,0 +1,304 @@
+#include "shell/screen_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "lessons/rtf/rtf_reader.h"
+#include "shell/assets.h"
+#include "shell/look.h"
+#include "shell/program.h"
+#include "shell/twips.h"
+#include "shell/widget_view.h"
+
+namespace {
+
+bool isWindowSystemControl(WidgetKind kind) {
+    return kind == WidgetKind::CommandButton || kind == WidgetKind::TextbookViewer ||
+           kind == WidgetKind::MediaPlayer;
+}
+
+QRect pixelRect(const Widget& w) {
+    const Bounds& b = w.bounds();
+    if (w.kind() == WidgetKind::Line) {
+        const QRect r = QRect(QPoint(twipsToPixels(b.left), twipsToPixels(b.top)),
+                              QPoint(twipsToPixels(b.width), twipsToPixels(b.height)))
+                            .normalized();
+        return r.adjusted(0, 0, 1, 1);
+    }
+    return {twipsToPixels(b.left), twipsToPixels(b.top), twipsToPixels(b.width),
+            twipsToPixels(b.height)};
+}
+
+int buttonCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+Qt::WindowFlags flagsFor(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::PictureWindow:
+            return Qt::Window | Qt::FramelessWindowHint;
+        case WindowKind::LessonWindow:
+            return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint;
+        case WindowKind::AlbumWindow:
+            return Qt::Window;
+    }
+    return Qt::Window;
+}
+
+// The read-only viewer of the lesson texts.
+class TextbookViewer final : public QTextBrowser {
+public:
+    explicit TextbookViewer(QWidget* parent) : QTextBrowser(parent) {
+        setOpenLinks(false);
+        setOpenExternalLinks(false);
+        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    }
+    void setRtf(const QByteArray& rtf) {
+        if (shown_.isSharedWith(rtf) && !shown_.isNull()) return;
+        shown_ = rtf;
+        document_ = rtf::toDocument(rtf);
+        setDocument(document_.get());
+    }
+
+private:
+    QByteArray shown_;
+    std::unique_ptr<QTextDocument> document_;
+};
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(Program& program, Screen& screen)
+    : QWidget(nullptr, flagsFor(screen.definition().kind)), program_(program), screen_(screen) {
+    const ScreenDefinition& d = screen.definition();
+    setWindowTitle(QString::fromUtf8(d.caption));
+    setObjectName(screen.name());
+    if (d.icon) setWindowIcon(assetIcon(d.icon));
+    setFont(defaultScreenFont());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
+    client_->setMouseTracking(true);
+    layout->addWidget(client_, 1);
+    build();
+    connect(&screen, &Screen::widgetChanged, this, &ScreenWindow::syncWidget);
+    connect(&screen, &Screen::windowChanged, this, &ScreenWindow::syncWindow);
+    connect(&screen, &Screen::raiseRequested, this, [this] {
+        raise();
+        activateWindow();
+    });
+    syncWindow();
+}
+
+ScreenWindow::~ScreenWindow() = default;
+
+void ScreenWindow::build() {
+    const auto& widgets = screen_.widgets();
+    views_.assign(widgets.size(), nullptr);
+    // Created back to front, so that Qt's stacking follows the table: the first row on top.
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        Widget& w = **it;
+        QWidget* parent = client_;
+        if (w.spec().container && w.kind() != WidgetKind::MenuItem)
+            if (QWidget* holder = viewOf(w.spec().container)) parent = holder;
+        views_[w.slot()] = createView(w, parent);
+    }
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
+        if (isWindowSystemControl((*it)->kind()) && views_[(*it)->slot()])
+            views_[(*it)->slot()]->raise();
+    for (const auto& w : widgets) syncWidget(w->slot());
+}
+
+QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
+    switch (w.kind()) {
+        case WidgetKind::Timer:
+        case WidgetKind::CommonDialog:
+            return nullptr;
+        case WidgetKind::MenuItem: {
+            if (!menuBar_) {
+                menuBar_ = new QMenuBar(this);
+                static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
+            }
+            const QString caption = w.caption();
+            if (!w.spec().container) {
+                QMenu* menu = menuBar_->addMenu(caption);
+                menu->setObjectName(w.name());
+                return nullptr;
+            }
+            QMenu* menu = menuBar_->findChild<QMenu*>(QString::fromUtf8(w.spec().container));
+            if (!menu) return nullptr;
+            QAction* action = menu->addAction(caption);
+            action->setObjectName(w.name());
+            const QString name = QString::fromUtf8(w.spec().name);
+            connect(action, &QAction::triggered, this,
+                    [this, name] { program_.fire(screen_.id(), name, Event::Click); });
+            return nullptr;
+        }
+        case WidgetKind::CommandButton: {
+            auto* button = new QPushButton(parent);
+            button->setFont(fontFor(w.spec().font));
+            button->setCursor(Qt::ArrowCursor);
+            const QString name = QString::fromUtf8(w.spec().name);
+            const int index = w.spec().index;
+            connect(button, &QPushButton::clicked, this, [this, name, index] {
+                program_.fire(screen_.id(), name, index, Event::Click);
+            });
+            return button;
+        }
+        case WidgetKind::TextbookViewer: {
+            auto* viewer = new TextbookViewer(parent);
+            viewer->setCursor(Qt::ArrowCursor);
+            return viewer;
+        }
+        case WidgetKind::MediaPlayer: {
+            // FIXME: the transport bar of visible players.
+            return new QWidget(parent);
+        }
+        default: {
+            auto* view = new WidgetView(*this, w, parent);
+            const QString name = QString::fromUtf8(w.spec().name);
+            view->setMouseTracking(
+                program_.handles(screen_.id(), name, w.spec().index, Event::MouseMove));
+            return view;
+        }
+    }
+}
+
+QWidget* ScreenWindow::viewOf(const Widget& widget) const {
+    return widget.slot() < static_cast<int>(views_.size()) ? views_[widget.slot()] : nullptr;
+}
+
+QWidget* ScreenWindow::viewOf(const char* name, int index) const {
+    Widget* w = screen_.find(QString::fromUtf8(name), index);
+    return w ? viewOf(*w) : nullptr;
+}
+
+void ScreenWindow::syncWidget(int slot) {
+    Widget& w = *screen_.widgets()[slot];
+    QWidget* view = views_[slot];
+    if (!view) return;
+    view->setGeometry(pixelRect(w));
+    view->setVisible(w.visible());
+    const bool takesMouse =
+        w.enabled() && w.kind() != WidgetKind::Shape && w.kind() != WidgetKind::Line;
+    view->setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse);
+    if (isWindowSystemControl(w.kind())) view->setEnabled(w.enabled());
+    view->setToolTip(w.tooltip());
+    if (w.kind() != WidgetKind::CommandButton && w.kind() != WidgetKind::TextbookViewer) {
+        if (w.mousePointer() == 99)
+            view->setCursor(assetCursor(w.spec().mouseIcon));
+        else
+            view->unsetCursor();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(view)) button->setText(w.caption());
+    if (w.kind() == WidgetKind::TextbookViewer)
+        static_cast<TextbookViewer*>(view)->setRtf(w.rtfText());
+    view->update();
+}
+
+void ScreenWindow::syncWindow() {
+    const ScreenDefinition& d = screen_.definition();
+    const QSize client(twipsToPixels(screen_.clientWidth()), twipsToPixels(screen_.clientHeight()));
+    if (d.kind == WindowKind::AlbumWindow) {
+        if (!isVisible()) client_->setMinimumSize(client), client_->resize(client);
+    } else {
+        client_->setFixedSize(client);
+    }
+    QPalette pal = client_->palette();
+    if (screen_.backColor() != kNoColor)
+        pal.setColor(QPalette::Window, toQColor(screen_.backColor()));
+    client_->setPalette(pal);
+    if (screen_.mousePointer() == 99)
+        client_->setCursor(assetCursor(d.mouseIcon));
+    else
+        client_->unsetCursor();
+    if (screen_.position()) {
+        const QPoint wanted(twipsToPixels(screen_.position()->x()),
+                            twipsToPixels(screen_.position()->y()));
+        if (pos() != wanted) {
+            syncingPosition_ = true;
+            move(wanted);
+            syncingPosition_ = false;
+            placed_ = true;
+        }
+    }
+    if (screen_.visible() && !isVisible()) {
+        placeOnFirstShow();
+        show();
+        if (d.kind == WindowKind::AlbumWindow) client_->setMinimumSize(0, 0);
+    } else if (!screen_.visible() && isVisible()) {
+        hide();
+    }
+}
+
+void ScreenWindow::placeOnFirstShow() {
+    if (placed_) return;
+    placed_ = true;
+    adjustSize();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) return;
+    QRect frame(QPoint(0, 0), sizeHint());
+    frame.moveCenter(primary->geometry().center());
+    syncingPosition_ = true;
+    move(frame.topLeft());
+    syncingPosition_ = false;
+    screen_.placedByWindowSystem(QPoint(pixelsToTwips(frame.left()), pixelsToTwips(frame.top())));
+}
+
+void ScreenWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!syncingPosition_ && isVisible())
+        screen_.placedByWindowSystem(QPoint(pixelsToTwips(pos().x()), pixelsToTwips(pos().y())));
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (program_.hasEnded()) return;
+    const char* standIn = screen_.definition().closeClicks;
+    if (standIn)
+        program_.fire(screen_.id(), QString::fromUtf8(standIn), Event::Click);
+    else
+        program_.unload(screen_.id());
+}
+
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_) {
+        auto* mouse = dynamic_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress) fireMouse(nullptr, 0, mouse, client_);
+        if (event->type() == QEvent::MouseButtonRelease) fireMouse(nullptr, 1, mouse, client_);
+        if (event->type() == QEvent::MouseMove) fireMouse(nullptr, 2, mouse, client_);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWidget* source) {
+    if (!e) return;
+    const QString name = widget ? QString::fromUtf8(widget->spec().name) : screen_.name();
+    const int index = widget ? widget->spec().index : -1;
+    const QPoint p = e->position().toPoint();
+    EventArgs args{.button = buttonCode(kind == 2 ? e->buttons() : e->button()),
+                   .shift = shiftCode(e->modifiers()),
+                   .x = pixelsToTwips(p.x()),
+                   .y = pixelsToTwips(p.y())};
+    const ScreenId id = screen_.id();
+    if (kind == 0) program_.fire(id, name, index, Event::MouseDown, args);
+    if (kind == 2) program_.fire(id, name, index, Event::MouseMove, args);
+    if (kind == 1 && e->button() == Qt::LeftButton && source->rect().contains(p))
+        program_.fire(id, name, index, Event::Click, args);
+}

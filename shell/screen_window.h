@@ -1,0 +1,48 @@
+#pragma once
+// The one generic renderer: turns any screen's widget table into Qt widgets and keeps them in step
+// with the model. Table order is stacking and hit-testing order; window-system controls (buttons,
+// viewer, player bars) stand in front of pictures. Mouse input goes back to the model as events.
+#include <QWidget>
+#include <vector>
+
+class Program;
+class Screen;
+class Widget;
+class QMenuBar;
+
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    ScreenWindow(Program& program, Screen& screen);
+    ~ScreenWindow() override;
+
+    Screen& screen() { return screen_; }
+    // The Qt widget that shows a model widget (nullptr for timers and dialogs).
+    QWidget* viewOf(const Widget& widget) const;
+    QWidget* viewOf(const char* name, int index = -1) const;
+    // The area the screen's widgets lie in (below the menu bar on the album).
+    QWidget* clientArea() const { return client_; }
+
+    // Sends a mouse event of a view to the model.
+    void fireMouse(const Widget* widget, int event, QMouseEvent* e, QWidget* source);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    QWidget* createView(Widget& widget, QWidget* parent);
+    void syncWidget(int slot);
+    void syncWindow();
+    void placeOnFirstShow();
+
+    Program& program_;
+    Screen& screen_;
+    QWidget* client_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    std::vector<QWidget*> views_;  // by slot
+    bool placed_ = false;
+    bool syncingPosition_ = false;
+};
