@@ -1,10 +1,13 @@
 // The main of every test group: a QApplication on the offscreen platform unless a display is
 // asked for, so model tests and view tests run without a window system.
 #include <gtest/gtest.h>
+
+#include "tests/support/quiet_platform.h"
 #include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    silenceOffscreenPlatformWarnings();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -82,6 +82,15 @@ TestProgram::TestProgram(bool mediaFolder, const ScreenCatalog* catalog)
             writeFile(QStringLiteral("EVY/%1.vrk").arg(QLatin1String(name)),
                       QByteArrayLiteral("{\\rtf1\\ansi lesson ") + name + "}");
     }
+    journalProgram();
+}
+
+TestProgram::TestProgram(const QString& workingDir)
+    : workingDir_(workingDir), program_(screenCatalog(), Services{clock, media, guide, dialogs, workingDir_}) {
+    journalProgram();
+}
+
+void TestProgram::journalProgram() {
     QObject::connect(&program_, &Program::screenCreated, [this](Screen& s) {
         journal << QStringLiteral("create ") + s.name();
         watch(s);
@@ -144,7 +153,7 @@ void TestProgram::advance(qint64 ms) {
 }
 
 void TestProgram::writeFile(const QString& relativePath, const QByteArray& content) {
-    const QString path = QDir(dir_.path()).filePath(relativePath);
+    const QString path = QDir(workingDir_).filePath(relativePath);
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(content);

@@ -65,6 +65,8 @@ class TestProgram {
 public:
     // With `mediaFolder`, the working directory holds a media folder EVY and the three bare sounds.
     explicit TestProgram(bool mediaFolder = true, const ScreenCatalog* catalog = nullptr);
+    // Works in an existing folder (the bundled sample media, say) instead of a scratch one.
+    explicit TestProgram(const QString& workingDir);
 
     Program& program() { return program_; }
     Screen& screen(ScreenId id) { return program_.screen(id); }
@@ -79,7 +81,7 @@ public:
 
     // Writes a file relative to the working directory (a media file, a lesson text).
     void writeFile(const QString& relativePath, const QByteArray& content);
-    QString workingDir() const { return dir_.path(); }
+    QString workingDir() const { return workingDir_; }
 
     // The journal from `from` on, and a way to start afresh.
     QStringList since(int from) const { return journal.mid(from); }
@@ -94,7 +96,10 @@ public:
 private:
     void watch(Screen& screen);
 
+    void journalProgram();
+
     QTemporaryDir dir_;
+    QString workingDir_;
     Program program_;
 };
 
