@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -78,6 +79,23 @@ private:
     std::unique_ptr<QTextDocument> document_;
 };
 
+// The client area: the screen's background colour or its own picture, and the parent of all views.
+class ClientArea final : public QWidget {
+public:
+    ClientArea(const char* picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!picture_) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintAsset(painter, picture_, QRectF(QPointF(0, 0), QSizeF(assetSize(picture_))));
+    }
+
+private:
+    const char* picture_;
+};
+
 }  // namespace
 
 ScreenWindow::ScreenWindow(Program& program, Screen& screen)
@@ -90,7 +108,7 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    client_ = new QWidget(this);
+    client_ = new ClientArea(d.picture, this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
     client_->installEventFilter(this);
