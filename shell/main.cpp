@@ -30,7 +30,6 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("masterskaya"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Волшебная мастерская"));
     QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; only the exit ends
     installFontSubstitutes();
 
