@@ -14,10 +14,19 @@ std::unique_ptr<QTextDocument> toDocument(QByteArrayView bytes) {
     bool skip = false;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
-        if (c == '{') { ++depth; continue; }
-        if (c == '}') { --depth; continue; }
+        if (c == '{') {
+            ++depth;
+            continue;
+        }
+        if (c == '}') {
+            --depth;
+            continue;
+        }
         if (c == '\r' || c == '\n') continue;
-        if (c != '\\') { if (!skip && depth <= 1) text += QChar::fromLatin1(c); continue; }
+        if (c != '\\') {
+            if (!skip && depth <= 1) text += QChar::fromLatin1(c);
+            continue;
+        }
         if (i + 1 >= bytes.size()) break;
         const char n = bytes[i + 1];
         if (n == '\'' && i + 3 < bytes.size()) {
@@ -29,7 +38,9 @@ std::unique_ptr<QTextDocument> toDocument(QByteArrayView bytes) {
         qsizetype j = i + 1;
         while (j < bytes.size() && std::isalpha(static_cast<unsigned char>(bytes[j]))) ++j;
         const QByteArray word(bytes.data() + i + 1, j - i - 1);
-        while (j < bytes.size() && (std::isdigit(static_cast<unsigned char>(bytes[j])) || bytes[j] == '-')) ++j;
+        while (j < bytes.size() &&
+               (std::isdigit(static_cast<unsigned char>(bytes[j])) || bytes[j] == '-'))
+            ++j;
         if (j < bytes.size() && bytes[j] == ' ') ++j;
         if (word == "par") text += QChar::ParagraphSeparator;
         skip = word == "fonttbl" || word == "colortbl";

@@ -13,4 +13,6 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 }  // namespace
 
-void silenceOffscreenPlatformWarnings() { previous = qInstallMessageHandler(filter); }
+void silenceOffscreenPlatformWarnings() {
+    previous = qInstallMessageHandler(filter);
+}

@@ -2,8 +2,8 @@
 // asked for, so model tests and view tests run without a window system.
 #include <gtest/gtest.h>
 
-#include "tests/support/quiet_platform.h"
 #include <QApplication>
+#include "tests/support/quiet_platform.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

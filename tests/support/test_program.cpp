@@ -86,7 +86,8 @@ TestProgram::TestProgram(bool mediaFolder, const ScreenCatalog* catalog)
 }
 
 TestProgram::TestProgram(const QString& workingDir)
-    : workingDir_(workingDir), program_(screenCatalog(), Services{clock, media, guide, dialogs, workingDir_}) {
+    : workingDir_(workingDir),
+      program_(screenCatalog(), Services{clock, media, guide, dialogs, workingDir_}) {
     journalProgram();
 }
 

@@ -2,6 +2,7 @@
 
 std::vector<Shot> form10Shots() {
     return {
-        {"form10_album", ScreenId::Form10, [](TestProgram& t) { t.program().show(ScreenId::Form10); }},
+        {"form10_album", ScreenId::Form10,
+         [](TestProgram& t) { t.program().show(ScreenId::Form10); }},
     };
 }

@@ -2,6 +2,7 @@
 
 std::vector<Shot> form9Shots() {
     return {
-        {"form9_text", ScreenId::Form9, [](TestProgram& t) { t.click(ScreenId::Form1, "Image10"); }},
+        {"form9_text", ScreenId::Form9,
+         [](TestProgram& t) { t.click(ScreenId::Form1, "Image10"); }},
     };
 }

@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     const QString filter = args.size() > 2 ? args[2] : QString();
 
     std::vector<Shot> shots;
-    for (auto list : {form1Shots, form2Shots, form3Shots, form4Shots, form5Shots, form6Shots, form7Shots, form8Shots,
-                      form9Shots, form10Shots, form11Shots})
+    for (auto list : {form1Shots, form2Shots, form3Shots, form4Shots, form5Shots, form6Shots,
+                      form7Shots, form8Shots, form9Shots, form10Shots, form11Shots})
         for (Shot& shot : list()) shots.push_back(std::move(shot));
 
     int failures = 0;
