@@ -6,6 +6,7 @@
 #include "lessons/lesson_frame.h"
 #include "media/guide.h"
 #include "media/media_player.h"
+#include "shell/clock.h"
 #include "shell/program.h"
 #include "shell/screens.h"
 
@@ -80,7 +81,8 @@ void openLesson(Screen& s, const char* hotSpot, const Lesson& lesson) {
     if (spot == QLatin1String("Image7")) {
         Widget& date = s.form(ScreenId::Form6)["Label1"];
         date.show();
-        date.setCaption(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+        date.setCaption(QLocale::system().toString(s.program().clock().wallTime().date(),
+                                                   QLocale::ShortFormat));
     }
     frame::loadLessonText(s.program(), lesson.target, QString::fromUtf8(lesson.textFile));
     s.hide();

@@ -261,7 +261,7 @@ TEST(Menu, LessonThreeShowsTodaysDateAndLessonFourStartsItsTimers) {
     Widget& date = t.screen(ScreenId::Form6)["Label1"];
     EXPECT_TRUE(date.visible());
     EXPECT_EQ(date.caption(),
-              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+              QLocale::system().toString(t.clock.wallStart.date(), QLocale::ShortFormat));
     t.click(ScreenId::Form6, "Command1");
     t.click(ScreenId::Form1, "Image8");
     EXPECT_TRUE(t.screen(ScreenId::Form7)["Timer1"].enabled());

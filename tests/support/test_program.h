@@ -16,8 +16,8 @@
 #include "shell/program.h"
 
 // Readable failure messages for Qt strings in assertions.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
+inline std::ostream& operator<<(std::ostream& os, const QString& s) {
+    return os << '"' << s.toStdString() << '"';
 }
 
 // Lines like "guide MoveTo 750 250", "Form1.MMControl2 Open 1.wav", "create Form4", "show Form4".
