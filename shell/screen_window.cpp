@@ -70,8 +70,9 @@ public:
     void setRtf(const QByteArray& rtf) {
         if (shown_.isSharedWith(rtf) && !shown_.isNull()) return;
         shown_ = rtf;
-        document_ = rtf::toDocument(rtf);
-        setDocument(document_.get());
+        auto next = rtf::toDocument(rtf);  // the old document goes only after the switch
+        setDocument(next.get());
+        document_ = std::move(next);
     }
 
 private:

@@ -34,7 +34,7 @@ run_once() {  # $1: working directory; $2: whether the media folder is there
   program=
 }
 
-run_once "$sample" media
+[ -d "$sample" ] && run_once "$sample" media  # the bundled folder, where the checkout has it
 empty=$(mktemp -d)
 run_once "$empty" no-media
 rmdir "$empty"

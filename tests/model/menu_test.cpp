@@ -88,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "в мир мультимедиа!"} +
                 kClick +
                 QStringList{"Form1.MMControl1 Close", "create Form9", "Form9.MMControl1 Close"} +
-                opens("Form9", {}, false)}));
+                opens("Form9", {}, false)}),
+    [](const auto& info) { return std::string(info.param.hotSpot); });
 
 TEST(Menu, StartCreatesOnlyTheMenuAndStartsItsMusic) {
     TestProgram t;

@@ -70,8 +70,9 @@ std::optional<ColorValue> FakeDialogs::chooseColor(ColorValue) {
 }
 
 TestProgram::TestProgram(bool mediaFolder, const ScreenCatalog* catalog)
-    : program_(catalog ? *catalog : screenCatalog(),
-               Services{clock, media, guide, dialogs, dir_.path()}) {
+    : workingDir_(dir_.path()),
+      program_(catalog ? *catalog : screenCatalog(),
+               Services{clock, media, guide, dialogs, workingDir_}) {
     if (mediaFolder) {
         for (const char* name :
              {"EVY/1.mid", "EVY/2.mid", "EVY/8.mid", "EVY/4.mid", "EVY/13.wav", "EVY/5.wav",

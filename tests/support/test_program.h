@@ -7,12 +7,18 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 
 #include "media/guide.h"
 #include "media/media_backend.h"
 #include "shell/dialogs.h"
 #include "shell/manual_clock.h"
 #include "shell/program.h"
+
+// Readable failure messages for Qt strings in assertions.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Lines like "guide MoveTo 750 250", "Form1.MMControl2 Open 1.wav", "create Form4", "show Form4".
 using Journal = QStringList;
