@@ -60,26 +60,45 @@ constexpr WidgetSpec kWidgets[] = {
 };
 // clang-format on
 
-constexpr const char* kHotSpots[] = {"Image3", "Image4", "Image5", "Image6", "Image7"};
+// The hot spots over the picture's windows: the frame each shows and what the guide says of it.
+struct HotSpot {
+    const char* name;
+    int frame;
+    const char* explanation;
+};
+
+constexpr HotSpot kHotSpots[] = {
+    {"Image3", kToolboxFrame,
+     "Это окно инструментов, содержащее набор объектов. Программист, выбирает здесь необходимые "
+     "ему объекты и размещает их на форме своего приложения для WINDOWS."},
+    {"Image4", kFormFrame, "Это окно Form1 - фундамент твоего будущего приложения для WINDOWS."},
+    {"Image5", kProjectFrame, "В окне проекта можно увидеть состав проекта твоего приложения."},
+    {"Image6", kPropertiesFrame,
+     "Это окно свойств объекта. В левой колонке ты можешь выбрать какое-либо свойство нужного "
+     "обьекта, а в правой колонке можно задавать значения свойства объекта."},
+    {"Image7", kToolbarFrame,
+     "Это панель инструментов. На ней размещены набор кнопок и система меню для управления "
+     "процессом программирования."},
+};
+
+// The environment picture in place of the textbook and the computer, or the other way round.
+void showEnvironment(Screen& s, bool shown) {
+    s["Command2"].setEnabled(shown);
+    s["Image2"].setVisible(shown);
+    s["Image1"].setVisible(!shown);
+    s["Label1"].setVisible(!shown);
+    s["RichTextBox1"].setVisible(!shown);
+}
+
+void enableHotSpots(Screen& s, bool enabled) {
+    for (const HotSpot& spot : kHotSpots) s[spot.name].setEnabled(enabled);
+}
 
 // The steps Back and Text share: the textbook and the computer return, the tour's widgets go.
 void endTour(Screen& s) {
-    s["Command2"].disable();
-    s["Image2"].hide();
-    s["Image1"].show();
-    s["Label1"].show();
-    s["RichTextBox1"].show();
-    for (const char* spot : kHotSpots) s[spot].disable();
+    showEnvironment(s, false);
+    enableHotSpots(s, false);
     for (int i = 0; i < kFrames; ++i) s.w("Shape1", i).hide();
-}
-
-// The environment picture in place of the textbook and the computer.
-void showEnvironment(Screen& s) {
-    s["Command2"].enable();
-    s["Image2"].show();
-    s["Image1"].hide();
-    s["Label1"].hide();
-    s["RichTextBox1"].hide();
 }
 
 void command1Click(Screen& s) {
@@ -116,73 +135,30 @@ void image1Click(Screen& s) {
     g.play(QStringLiteral("DoMagic1"));
     g.play(QStringLiteral("DoMagic2"));
     g.play(QStringLiteral("GestureUp"));
-    showEnvironment(s);
-    for (const char* spot : kHotSpots) s[spot].enable();
+    showEnvironment(s, true);
+    enableHotSpots(s, true);
 }
 
 // Outside the hot spots the picture does nothing.
 void image2Click(Screen&) {}
 
-void explain(Screen& s, const QString& text) {
+// A click on a hot spot: the guide explains its window.
+template <int Spot>
+void hotSpotClick(Screen& s) {
     s.guide().stop();
-    s.guide().speak(text);
+    s.guide().speak(QString::fromUtf8(kHotSpots[Spot].explanation));
 }
 
-void image3Click(Screen& s) {
-    explain(s, QStringLiteral("Это окно инструментов, содержащее набор объектов. Программист, "
-                              "выбирает здесь необходимые ему объекты и размещает их на форме "
-                              "своего приложения для WINDOWS."));
-}
-
-void image4Click(Screen& s) {
-    explain(s,
-            QStringLiteral("Это окно Form1 - фундамент твоего будущего приложения для WINDOWS."));
-}
-
-void image5Click(Screen& s) {
-    explain(s, QStringLiteral("В окне проекта можно увидеть состав проекта твоего приложения."));
-}
-
-void image6Click(Screen& s) {
-    explain(s, QStringLiteral("Это окно свойств объекта. В левой колонке ты можешь выбрать "
-                              "какое-либо свойство нужного обьекта, а в правой колонке можно "
-                              "задавать значения свойства объекта."));
-}
-
-void image7Click(Screen& s) {
-    explain(s, QStringLiteral("Это панель инструментов. На ней размещены набор кнопок и система "
-                              "меню для управления процессом программирования."));
-}
-
-// Every movement over a hot spot sets all five frames: its own shows, the others go.
-void showOnlyFrame(Screen& s, int shown) {
-    for (int i = 0; i < kFrames; ++i) s.w("Shape1", i).setVisible(i == shown);
-}
-
-void image3MouseMove(Screen& s) {
-    showOnlyFrame(s, kToolboxFrame);
-}
-
-void image4MouseMove(Screen& s) {
-    showOnlyFrame(s, kFormFrame);
-}
-
-void image5MouseMove(Screen& s) {
-    showOnlyFrame(s, kProjectFrame);
-}
-
-void image6MouseMove(Screen& s) {
-    showOnlyFrame(s, kPropertiesFrame);
-}
-
-void image7MouseMove(Screen& s) {
-    showOnlyFrame(s, kToolbarFrame);
+// Every movement over a hot spot sets all five frames in index order: its own shows, the others go.
+template <int Spot>
+void hotSpotMouseMove(Screen& s) {
+    for (int i = 0; i < kFrames; ++i) s.w("Shape1", i).setVisible(i == kHotSpots[Spot].frame);
 }
 
 // The label lies behind the computer, so no click reaches it; it shows the picture without the
 // guide and leaves the hot spots disabled.
 void label1Click(Screen& s) {
-    showEnvironment(s);
+    showEnvironment(s, true);
 }
 
 // clang-format off
@@ -193,16 +169,16 @@ const HandlerSpec kHandlers[] = {
     {"Image1", Event::Click, StepTolerant, image1Click},
     {"Image13", Event::Click, Strict, frame::silence},
     {"Image2", Event::Click, Strict, image2Click},
-    {"Image3", Event::Click, StepTolerant, image3Click},
-    {"Image4", Event::Click, StepTolerant, image4Click},
-    {"Image5", Event::Click, StepTolerant, image5Click},
-    {"Image6", Event::Click, StepTolerant, image6Click},
-    {"Image7", Event::Click, StepTolerant, image7Click},
-    {"Image3", Event::MouseMove, Strict, image3MouseMove},
-    {"Image4", Event::MouseMove, Strict, image4MouseMove},
-    {"Image5", Event::MouseMove, Strict, image5MouseMove},
-    {"Image6", Event::MouseMove, Strict, image6MouseMove},
-    {"Image7", Event::MouseMove, Strict, image7MouseMove},
+    {"Image3", Event::Click, StepTolerant, hotSpotClick<0>},
+    {"Image4", Event::Click, StepTolerant, hotSpotClick<1>},
+    {"Image5", Event::Click, StepTolerant, hotSpotClick<2>},
+    {"Image6", Event::Click, StepTolerant, hotSpotClick<3>},
+    {"Image7", Event::Click, StepTolerant, hotSpotClick<4>},
+    {"Image3", Event::MouseMove, Strict, hotSpotMouseMove<0>},
+    {"Image4", Event::MouseMove, Strict, hotSpotMouseMove<1>},
+    {"Image5", Event::MouseMove, Strict, hotSpotMouseMove<2>},
+    {"Image6", Event::MouseMove, Strict, hotSpotMouseMove<3>},
+    {"Image7", Event::MouseMove, Strict, hotSpotMouseMove<4>},
     {"Label1", Event::Click, Strict, label1Click},
 };
 // clang-format on
