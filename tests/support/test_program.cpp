@@ -121,10 +121,14 @@ void TestProgram::watch(Screen& s) {
         }
         if (widget->kind() == WidgetKind::TextbookViewer) {
             Widget* viewer = widget.get();
-            QObject::connect(&s, &Screen::widgetChanged, [this, prefix, viewer](int slot) {
-                if (slot == viewer->slot() && !journal.endsWith(prefix + QStringLiteral("text")))
+            // Only a document set anew counts: showing and hiding the viewer is no text change.
+            QObject::connect(
+                &s, &Screen::widgetChanged,
+                [this, prefix, viewer, shown = viewer->rtfText()](int slot) mutable {
+                    if (slot != viewer->slot() || viewer->rtfText().isSharedWith(shown)) return;
+                    shown = viewer->rtfText();
                     journal << prefix + QStringLiteral("text");
-            });
+                });
         }
     }
     QObject::connect(&s, &Screen::windowChanged, [this, &s, last = s.mousePointer()]() mutable {
