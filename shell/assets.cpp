@@ -1,9 +1,10 @@
 #include "shell/assets.h"
 
 #include <QFile>
-#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <memory>
+#include <unordered_map>
 
 namespace {
 
@@ -11,24 +12,22 @@ QString pathOf(const char* name) {
     return QStringLiteral(":/assets/%1.svg").arg(QLatin1String(name));
 }
 
-// Parsed once; the renderers live as long as the program.
+// Parsed once; the renderers live as long as the program. A missing or broken picture is
+// remembered as none.
 QSvgRenderer* renderer(const char* name) {
-    static QHash<QString, QSvgRenderer*> cache;
+    static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> cache;
     const QString path = pathOf(name);
     auto it = cache.find(path);
-    if (it != cache.end()) return *it;
-    QSvgRenderer* r = nullptr;
+    if (it != cache.end()) return it->second.get();
+    std::unique_ptr<QSvgRenderer> r;
     if (QFile::exists(path)) {
-        r = new QSvgRenderer(path);
-        if (!r->isValid()) {
-            delete r;
-            r = nullptr;
-        } else {
+        r = std::make_unique<QSvgRenderer>(path);
+        if (r->isValid())
             r->setAspectRatioMode(Qt::IgnoreAspectRatio);
-        }
+        else
+            r.reset();
     }
-    cache.insert(path, r);
-    return r;
+    return cache.emplace(path, std::move(r)).first->second.get();
 }
 
 }  // namespace
