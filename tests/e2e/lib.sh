@@ -2,7 +2,8 @@
 set -euo pipefail
 
 start_display() {
-  exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+  exec 3< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+  xvfb=$!
   read -r display <&3
   export DISPLAY=":$display"
   export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
@@ -16,7 +17,7 @@ start_display() {
 stop_all() {
   [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
   [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true
-  pkill -f "Xvfb -displayfd" -P $$ 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
 }
 
 fail() {
