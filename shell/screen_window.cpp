@@ -244,8 +244,8 @@ void ScreenWindow::refreshWidget(int slot) {
     if (!view || !isVisible()) return;
     if (sinceRefresh_.isValid() && sinceRefresh_.elapsed() < kRefreshFrameMs)
         QThread::msleep(static_cast<unsigned long>(kRefreshFrameMs - sinceRefresh_.elapsed()));
+    sinceRefresh_.start();  // a frame lasts from one paint's start to the next one's
     view->parentWidget()->repaint(view->geometry());
-    sinceRefresh_.start();
 }
 
 void ScreenWindow::syncWindow() {
