@@ -161,6 +161,7 @@ public:
 
 signals:
     void widgetChanged(int slot);
+    void refreshRequested(int slot);  // a handler wants this widget painted now (Widget::refresh)
     void windowChanged();
     void raiseRequested();
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "lessons/rtf/rtf_reader.h"
@@ -18,6 +19,10 @@
 #include "shell/widget_view.h"
 
 namespace {
+
+// Refreshes in quick succession are the frames of a handler's animation: each frame stays on the
+// screen at least this long, so that a widget moved step by step is seen to move, not to jump.
+constexpr int kRefreshFrameMs = 5;
 
 bool isWindowSystemControl(WidgetKind kind) {
     return kind == WidgetKind::CommandButton || kind == WidgetKind::TextbookViewer ||
@@ -117,6 +122,7 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     layout->addWidget(client_, 1);
     build();
     connect(&screen, &Screen::widgetChanged, this, &ScreenWindow::syncWidget);
+    connect(&screen, &Screen::refreshRequested, this, &ScreenWindow::refreshWidget);
     connect(&screen, &Screen::windowChanged, this, &ScreenWindow::syncWindow);
     connect(&screen, &Screen::raiseRequested, this, [this] {
         raise();
@@ -229,6 +235,17 @@ void ScreenWindow::syncWidget(int slot) {
     if (w.kind() == WidgetKind::TextbookViewer)
         static_cast<TextbookViewer*>(view)->setRtf(w.rtfText());
     view->update();
+}
+
+// Paints at once, without returning to the event loop: no other event is handled meanwhile.
+// Repainting the view's place in its parent also paints what a move of the view uncovered.
+void ScreenWindow::refreshWidget(int slot) {
+    QWidget* view = views_[slot];
+    if (!view || !isVisible()) return;
+    if (sinceRefresh_.isValid() && sinceRefresh_.elapsed() < kRefreshFrameMs)
+        QThread::msleep(static_cast<unsigned long>(kRefreshFrameMs - sinceRefresh_.elapsed()));
+    sinceRefresh_.start();  // a frame lasts from one paint's start to the next one's
+    view->parentWidget()->repaint(view->geometry());
 }
 
 void ScreenWindow::syncWindow() {

@@ -2,6 +2,7 @@
 // The one generic renderer: turns any screen's widget table into Qt widgets and keeps them in step
 // with the model. Table order is stacking and hit-testing order; window-system controls (buttons,
 // viewer, player bars) stand in front of pictures. Mouse input goes back to the model as events.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <vector>
 
@@ -35,6 +36,7 @@ private:
     void build();
     QWidget* createView(Widget& widget, QWidget* parent);
     void syncWidget(int slot);
+    void refreshWidget(int slot);
     void syncWindow();
     void placeOnFirstShow();
 
@@ -45,4 +47,5 @@ private:
     std::vector<QWidget*> views_;  // by slot
     bool placed_ = false;
     bool syncingPosition_ = false;
+    QElapsedTimer sinceRefresh_;
 };

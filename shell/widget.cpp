@@ -92,6 +92,10 @@ void Widget::setBackColor(ColorValue color) {
     changed();
 }
 
+void Widget::refresh() {
+    emit screen_->refreshRequested(slot_);
+}
+
 MediaPlayer& Widget::player() {
     if (!player_) throw StepFailed{"not a media player"};
     return *player_;

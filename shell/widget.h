@@ -98,6 +98,10 @@ public:
     ColorValue backColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
+    // Shows the widget as it is now, in the middle of the running handler: a view paints it at
+    // once, and no other event is handled meanwhile (a handler that animates in a loop).
+    void refresh();
+
     QString tooltip() const { return QString::fromUtf8(spec_->tooltip); }
 
     // Media player widgets.

@@ -55,6 +55,7 @@ void WidgetView::paintEvent(QPaintEvent*) {
         case WidgetKind::Line: {
             const Bounds& b = widget_.bounds();
             const QPoint origin = pos();
+            painter.setRenderHint(QPainter::Antialiasing, false);  // a full pixel, not two halves
             painter.setPen(QPen(toQColor(spec.foreColor), 1));
             painter.drawLine(QPoint(twipsToPixels(b.left), twipsToPixels(b.top)) - origin,
                              QPoint(twipsToPixels(b.width), twipsToPixels(b.height)) - origin);
