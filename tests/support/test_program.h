@@ -19,6 +19,9 @@
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
     return os << '"' << s.toStdString() << '"';
 }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << s;
+}
 
 // Lines like "guide MoveTo 750 250", "Form1.MMControl2 Open 1.wav", "create Form4", "show Form4".
 using Journal = QStringList;
