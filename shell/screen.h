@@ -152,6 +152,8 @@ public:
     void show();
     void hide();
     void unload();
+    // Prints the window's image on the default printer (the view does it; none: nothing happens).
+    void printForm() { emit printRequested(); }
 
     // Used by the Program only.
     void setVisibleFlag(bool visible);
@@ -163,6 +165,7 @@ signals:
     void widgetChanged(int slot);
     void windowChanged();
     void raiseRequested();
+    void printRequested();
 
 private:
     Program& program_;
