@@ -13,6 +13,8 @@
 #include "lessons/rtf/rtf_reader.h"
 #include "shell/assets.h"
 #include "shell/look.h"
+#include "shell/paper_view.h"
+#include "shell/printing.h"
 #include "shell/program.h"
 #include "shell/twips.h"
 #include "shell/widget_view.h"
@@ -119,9 +121,12 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     connect(&screen, &Screen::widgetChanged, this, &ScreenWindow::syncWidget);
     connect(&screen, &Screen::windowChanged, this, &ScreenWindow::syncWindow);
     connect(&screen, &Screen::raiseRequested, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
         raise();
         activateWindow();
     });
+    connect(&screen, &Screen::printRequested, this,
+            [this] { printOnDefaultPrinter(client_->grab().toImage(), windowTitle().trimmed()); });
     syncWindow();
 }
 
@@ -130,9 +135,13 @@ ScreenWindow::~ScreenWindow() = default;
 void ScreenWindow::build() {
     const auto& widgets = screen_.widgets();
     views_.assign(widgets.size(), nullptr);
-    // Created back to front, so that Qt's stacking follows the table: the first row on top.
+    // Menus in table order: the bar reads left to right and each menu top to bottom.
+    for (const auto& w : widgets)
+        if (w->kind() == WidgetKind::MenuItem) createView(*w, client_);
+    // The rest back to front, so that Qt's stacking follows the table: the first row on top.
     for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
         Widget& w = **it;
+        if (w.kind() == WidgetKind::MenuItem) continue;
         QWidget* parent = client_;
         if (w.spec().container && w.kind() != WidgetKind::MenuItem)
             if (QWidget* holder = viewOf(w.spec().container)) parent = holder;
@@ -164,6 +173,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             if (!menu) return nullptr;
             QAction* action = menu->addAction(caption);
             action->setObjectName(w.name());
+            action->setEnabled(w.enabled());
+            action->setVisible(w.visible());
             const QString name = QString::fromUtf8(w.spec().name);
             connect(action, &QAction::triggered, this,
                     [this, name] { program_.fire(screen_.id(), name, Event::Click); });
@@ -189,6 +200,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             // FIXME: the transport bar of visible players.
             return new QWidget(parent);
         }
+        case WidgetKind::Paper:
+            return new PaperView(w, parent);
         default: {
             auto* view = new WidgetView(*this, w, parent);
             const QString name = QString::fromUtf8(w.spec().name);
@@ -214,8 +227,8 @@ void ScreenWindow::syncWidget(int slot) {
     if (!view) return;
     view->setGeometry(pixelRect(w));
     view->setVisible(w.visible());
-    const bool takesMouse =
-        w.enabled() && w.kind() != WidgetKind::Shape && w.kind() != WidgetKind::Line;
+    const bool takesMouse = w.enabled() && w.kind() != WidgetKind::Shape &&
+                            w.kind() != WidgetKind::Line && w.kind() != WidgetKind::Paper;
     view->setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse);
     if (isWindowSystemControl(w.kind())) view->setEnabled(w.enabled());
     view->setToolTip(w.tooltip());
@@ -298,12 +311,22 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_) {
+        if (event->type() == QEvent::Resize) fitPapers();
         auto* mouse = dynamic_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) fireMouse(nullptr, 0, mouse, client_);
         if (event->type() == QEvent::MouseButtonRelease) fireMouse(nullptr, 1, mouse, client_);
         if (event->type() == QEvent::MouseMove) fireMouse(nullptr, 2, mouse, client_);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A paper covers the whole client area and grows and shrinks with the window.
+void ScreenWindow::fitPapers() {
+    for (const auto& w : screen_.widgets()) {
+        if (w->kind() != WidgetKind::Paper) continue;
+        w->setWidth(pixelsToTwips(client_->width()));
+        w->setHeight(pixelsToTwips(client_->height()));
+    }
 }
 
 void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWidget* source) {

@@ -37,6 +37,7 @@ private:
     void syncWidget(int slot);
     void syncWindow();
     void placeOnFirstShow();
+    void fitPapers();
 
     Program& program_;
     Screen& screen_;
