@@ -23,6 +23,8 @@ bool printImage(const QImage& image, QPrinter& printer) {
     const QRect page = painter.viewport();  // the printable area, in printer pixels
     QRect target(QPoint(0, 0), image.size().scaled(page.size(), Qt::KeepAspectRatio));
     target.moveCenter(page.center());
-    painter.drawImage(target, image);  // not smoothed: the pencil's pixels stay crisp
+    // Neither smoothed nor stored as JPEG: the pencil's pixels stay crisp and true in colour.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(target, image);
     return painter.end();
 }

@@ -273,7 +273,10 @@ void ScreenWindow::syncWindow() {
     if (screen_.visible() && !isVisible()) {
         placeOnFirstShow();
         show();
-        if (d.kind == WindowKind::AlbumWindow) client_->setMinimumSize(0, 0);
+        if (d.kind == WindowKind::AlbumWindow) {
+            client_->setMinimumSize(0, 0);
+            resize(size());  // from now on the child sizes it: showing it again keeps the size
+        }
     } else if (!screen_.visible() && isVisible()) {
         hide();
     }
