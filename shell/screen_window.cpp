@@ -283,9 +283,18 @@ void ScreenWindow::syncWindow() {
 }
 
 void ScreenWindow::placeOnFirstShow() {
-    if (placed_) return;
-    placed_ = true;
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    // Sized before it is placed: a resize after the move would put the client area at the place
+    // instead of the frame.
     adjustSize();
+    if (placed_) {
+        syncingPosition_ = true;
+        move(twipsToPixels(screen_.left()), twipsToPixels(screen_.top()));
+        syncingPosition_ = false;
+        return;
+    }
+    placed_ = true;
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary) return;
     QRect frame(QPoint(0, 0), sizeHint());

@@ -45,5 +45,6 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::vector<QWidget*> views_;  // by slot
     bool placed_ = false;
+    bool shownBefore_ = false;
     bool syncingPosition_ = false;
 };
