@@ -180,6 +180,14 @@ TEST_F(AlbumView, TheCloseBoxUnloadsAndThePencilsBringAFreshWhiteAlbum) {
     EXPECT_EQ(picture().pixelColor(100, 100), kWhite);
 }
 
+TEST_F(AlbumView, PencilsBringAMinimisedAlbumBackWithItsDrawing) {
+    press(Qt::LeftButton, {100, 100});
+    album().setWindowState(Qt::WindowMinimized);
+    v.click(ScreenId::Form8, centreOf(8040, 720, 1155, 4005));
+    EXPECT_FALSE(album().isMinimized());
+    EXPECT_EQ(picture().pixelColor(50, 50), kViolet);
+}
+
 TEST(Lesson5View, PicturesTakeTheClicksInTheirOrderWithTheirCursors) {
     ViewedProgram v;
     v.t.start();
