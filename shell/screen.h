@@ -152,6 +152,8 @@ public:
     void show();
     void hide();
     void unload();
+    // Prints the window's image on the default printer (the view does it; none: nothing happens).
+    void printForm() { emit printRequested(); }
 
     // Used by the Program only.
     void setVisibleFlag(bool visible);
@@ -164,6 +166,7 @@ signals:
     void refreshRequested(int slot);  // a handler wants this widget painted now (Widget::refresh)
     void windowChanged();
     void raiseRequested();
+    void printRequested();
 
 private:
     Program& program_;

@@ -14,6 +14,8 @@
 #include "lessons/rtf/rtf_reader.h"
 #include "shell/assets.h"
 #include "shell/look.h"
+#include "shell/paper_view.h"
+#include "shell/printing.h"
 #include "shell/program.h"
 #include "shell/twips.h"
 #include "shell/widget_view.h"
@@ -125,9 +127,12 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     connect(&screen, &Screen::refreshRequested, this, &ScreenWindow::refreshWidget);
     connect(&screen, &Screen::windowChanged, this, &ScreenWindow::syncWindow);
     connect(&screen, &Screen::raiseRequested, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
         raise();
         activateWindow();
     });
+    connect(&screen, &Screen::printRequested, this,
+            [this] { printOnDefaultPrinter(client_->grab().toImage(), windowTitle().trimmed()); });
     syncWindow();
 }
 
@@ -136,9 +141,13 @@ ScreenWindow::~ScreenWindow() = default;
 void ScreenWindow::build() {
     const auto& widgets = screen_.widgets();
     views_.assign(widgets.size(), nullptr);
-    // Created back to front, so that Qt's stacking follows the table: the first row on top.
+    // Menus in table order: the bar reads left to right and each menu top to bottom.
+    for (const auto& w : widgets)
+        if (w->kind() == WidgetKind::MenuItem) createView(*w, client_);
+    // The rest back to front, so that Qt's stacking follows the table: the first row on top.
     for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
         Widget& w = **it;
+        if (w.kind() == WidgetKind::MenuItem) continue;
         QWidget* parent = client_;
         if (w.spec().container && w.kind() != WidgetKind::MenuItem)
             if (QWidget* holder = viewOf(w.spec().container)) parent = holder;
@@ -170,6 +179,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             if (!menu) return nullptr;
             QAction* action = menu->addAction(caption);
             action->setObjectName(w.name());
+            action->setEnabled(w.enabled());
+            action->setVisible(w.visible());
             const QString name = QString::fromUtf8(w.spec().name);
             connect(action, &QAction::triggered, this,
                     [this, name] { program_.fire(screen_.id(), name, Event::Click); });
@@ -195,6 +206,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             // FIXME: the transport bar of visible players.
             return new QWidget(parent);
         }
+        case WidgetKind::Paper:
+            return new PaperView(w, parent);
         default: {
             auto* view = new WidgetView(*this, w, parent);
             const QString name = QString::fromUtf8(w.spec().name);
@@ -220,8 +233,8 @@ void ScreenWindow::syncWidget(int slot) {
     if (!view) return;
     view->setGeometry(pixelRect(w));
     view->setVisible(w.visible());
-    const bool takesMouse =
-        w.enabled() && w.kind() != WidgetKind::Shape && w.kind() != WidgetKind::Line;
+    const bool takesMouse = w.enabled() && w.kind() != WidgetKind::Shape &&
+                            w.kind() != WidgetKind::Line && w.kind() != WidgetKind::Paper;
     view->setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse);
     if (isWindowSystemControl(w.kind())) view->setEnabled(w.enabled());
     view->setToolTip(w.tooltip());
@@ -277,16 +290,28 @@ void ScreenWindow::syncWindow() {
     if (screen_.visible() && !isVisible()) {
         placeOnFirstShow();
         show();
-        if (d.kind == WindowKind::AlbumWindow) client_->setMinimumSize(0, 0);
+        if (d.kind == WindowKind::AlbumWindow) {
+            client_->setMinimumSize(0, 0);
+            resize(size());  // from now on the child sizes it: showing it again keeps the size
+        }
     } else if (!screen_.visible() && isVisible()) {
         hide();
     }
 }
 
 void ScreenWindow::placeOnFirstShow() {
-    if (placed_) return;
-    placed_ = true;
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    // Sized before it is placed: a resize after the move would put the client area at the place
+    // instead of the frame.
     adjustSize();
+    if (placed_) {
+        syncingPosition_ = true;
+        move(twipsToPixels(screen_.left()), twipsToPixels(screen_.top()));
+        syncingPosition_ = false;
+        return;
+    }
+    placed_ = true;
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary) return;
     QRect frame(QPoint(0, 0), sizeHint());
@@ -315,12 +340,22 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_) {
+        if (event->type() == QEvent::Resize) fitPapers();
         auto* mouse = dynamic_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) fireMouse(nullptr, 0, mouse, client_);
         if (event->type() == QEvent::MouseButtonRelease) fireMouse(nullptr, 1, mouse, client_);
         if (event->type() == QEvent::MouseMove) fireMouse(nullptr, 2, mouse, client_);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A paper covers the whole client area and grows and shrinks with the window.
+void ScreenWindow::fitPapers() {
+    for (const auto& w : screen_.widgets()) {
+        if (w->kind() != WidgetKind::Paper) continue;
+        w->setWidth(pixelsToTwips(client_->width()));
+        w->setHeight(pixelsToTwips(client_->height()));
+    }
 }
 
 void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWidget* source) {

@@ -39,6 +39,7 @@ private:
     void refreshWidget(int slot);
     void syncWindow();
     void placeOnFirstShow();
+    void fitPapers();
 
     Program& program_;
     Screen& screen_;
@@ -46,6 +47,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::vector<QWidget*> views_;  // by slot
     bool placed_ = false;
+    bool shownBefore_ = false;
     bool syncingPosition_ = false;
     QElapsedTimer sinceRefresh_;
 };

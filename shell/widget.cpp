@@ -2,6 +2,7 @@
 
 #include "media/media_player.h"
 #include "shell/dialogs.h"
+#include "shell/paper.h"
 #include "shell/program.h"
 #include "shell/screen.h"
 
@@ -25,6 +26,7 @@ Widget::Widget(Screen& screen, int slot, const WidgetSpec& spec)
         player_ = std::make_unique<MediaPlayer>(screen.program().media());
         player_->setWorkingDir(screen.program().workingDir());
     }
+    if (spec.kind == WidgetKind::Paper) paper_ = std::make_unique<Paper>([this] { changed(); });
 }
 
 Widget::~Widget() = default;
@@ -89,6 +91,7 @@ void Widget::setMousePointer(int code) {
 
 void Widget::setBackColor(ColorValue color) {
     backColor_ = color;
+    if (paper_) paper_->erase();
     changed();
 }
 
@@ -99,6 +102,11 @@ void Widget::refresh() {
 MediaPlayer& Widget::player() {
     if (!player_) throw StepFailed{"not a media player"};
     return *player_;
+}
+
+Paper& Widget::paper() {
+    if (!paper_) throw StepFailed{"not a paper"};
+    return *paper_;
 }
 
 void Widget::setRtfText(const QByteArray& rtf) {

@@ -9,6 +9,7 @@
 #include "shell/color.h"
 
 class MediaPlayer;
+class Paper;
 class Screen;
 
 enum class WidgetKind {
@@ -107,6 +108,9 @@ public:
     // Media player widgets.
     MediaPlayer& player();
 
+    // The paper: its drawing. Setting a paper's BackColor fills it and erases the drawing.
+    Paper& paper();
+
     // Textbook viewer: the RTF document shown, replaced whole.
     const QByteArray& rtfText() const { return rtf_; }
     void setRtfText(const QByteArray& rtf);
@@ -137,4 +141,5 @@ private:
     QString fileName_;
     ColorValue color_ = 0;
     std::unique_ptr<MediaPlayer> player_;
+    std::unique_ptr<Paper> paper_;
 };
