@@ -8,15 +8,6 @@
 
 namespace {
 
-// Each lies over one object of the design form and stays off until the tour.
-constexpr WidgetSpec hotSpot(const char* name, Bounds bounds, const char* tooltip) {
-    return {.name = name,
-            .kind = WidgetKind::HotSpot,
-            .bounds = bounds,
-            .tooltip = tooltip,
-            .enabled = false};
-}
-
 // clang-format off
 constexpr WidgetSpec kWidgets[] = {
     frame::mediaPlayer("MMControl1", {4200, 2280, 3540, 330}),
@@ -24,15 +15,15 @@ constexpr WidgetSpec kWidgets[] = {
     frame::command1(1),
     frame::richTextBox1(),
     frame::image13(),
-    hotSpot("Image11", {840, 1800, 1455, 1695}, " Объект \"Образ\" "),
-    hotSpot("Image10", {3840, 4200, 1215, 375}, " Объект \"Электронная кнопка\" "),
-    hotSpot("Image9", {2400, 4200, 1215, 375}, " Объект \"Электронная кнопка\" "),
-    hotSpot("Image8", {840, 3720, 3495, 375}, " Объект \"Управление мультимедиа\" "),
-    hotSpot("Image7", {2520, 3000, 495, 495}, " Объект \"Таймер\" "),
-    hotSpot("Image6", {2520, 2400, 495, 495}, " Объект \"Таймер\" "),
-    hotSpot("Image5", {3360, 1200, 1575, 2295}, " Объект \"Текстовое поле\" "),
-    hotSpot("Image4", {2520, 1200, 615, 495}, " Объект \"Окно общего диалога\" "),
-    hotSpot("Image3", {720, 1200, 1695, 375}, " Объект \"Этикетка\" "),
+    frame::tourHotSpot("Image11", {840, 1800, 1455, 1695}, " Объект \"Образ\" "),
+    frame::tourHotSpot("Image10", {3840, 4200, 1215, 375}, " Объект \"Электронная кнопка\" "),
+    frame::tourHotSpot("Image9", {2400, 4200, 1215, 375}, " Объект \"Электронная кнопка\" "),
+    frame::tourHotSpot("Image8", {840, 3720, 3495, 375}, " Объект \"Управление мультимедиа\" "),
+    frame::tourHotSpot("Image7", {2520, 3000, 495, 495}, " Объект \"Таймер\" "),
+    frame::tourHotSpot("Image6", {2520, 2400, 495, 495}, " Объект \"Таймер\" "),
+    frame::tourHotSpot("Image5", {3360, 1200, 1575, 2295}, " Объект \"Текстовое поле\" "),
+    frame::tourHotSpot("Image4", {2520, 1200, 615, 495}, " Объект \"Окно общего диалога\" "),
+    frame::tourHotSpot("Image3", {720, 1200, 1695, 375}, " Объект \"Этикетка\" "),
     {.name = "Image2", .bounds = {480, 600, 4800, 4215}, .picture = "form3_image2"},
     {.name = "Image1", .bounds = {6000, 0, 3510, 6600}, .picture = "form3_image1"},
 };

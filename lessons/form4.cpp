@@ -25,14 +25,6 @@ constexpr WidgetSpec highlightFrame(int index, Bounds bounds, ColorValue color) 
             .foreColor = color};
 }
 
-constexpr WidgetSpec hotSpot(const char* name, Bounds bounds, const char* tooltip) {
-    return {.name = name,
-            .kind = WidgetKind::HotSpot,
-            .bounds = bounds,
-            .tooltip = tooltip,
-            .enabled = false};
-}
-
 // clang-format off
 constexpr WidgetSpec kWidgets[] = {
     frame::mediaPlayer("MMControl1", {360, 600, 3540, 330}),
@@ -47,11 +39,11 @@ constexpr WidgetSpec kWidgets[] = {
     highlightFrame(kProjectFrame, {6360, 1200, 2775, 1455}, 0x0000FF00),
     {.name = "Image1", .bounds = {6360, 3000, 2655, 2655}, .picture = "form4_image1",
      .mousePointer = 99, .mouseIcon = "form4_image1_cursor"},
-    hotSpot("Image7", {240, 120, 8895, 1095}, " Панель инструментов "),
-    hotSpot("Image6", {6480, 2640, 2655, 3015}, " Окно свойств объекта "),
-    hotSpot("Image5", {6360, 1200, 2775, 1455}, " Окно проекта "),
-    hotSpot("Image4", {1320, 1320, 4815, 3255}, " Объект \"Форма\" "),
-    hotSpot("Image3", {240, 1320, 855, 4095}, " Окно инструментов "),
+    frame::tourHotSpot("Image7", {240, 120, 8895, 1095}, " Панель инструментов "),
+    frame::tourHotSpot("Image6", {6480, 2640, 2655, 3015}, " Окно свойств объекта "),
+    frame::tourHotSpot("Image5", {6360, 1200, 2775, 1455}, " Окно проекта "),
+    frame::tourHotSpot("Image4", {1320, 1320, 4815, 3255}, " Объект \"Форма\" "),
+    frame::tourHotSpot("Image3", {240, 1320, 855, 4095}, " Окно инструментов "),
     {.name = "Label1", .kind = WidgetKind::Label, .bounds = {7200, 4080, 1095, 375},
      .mousePointer = 99, .mouseIcon = "form4_label1_cursor", .caption = "VB.EXE",
      .font = {"Bookman Old Style", 11.25, 600}, .foreColor = 0x8000000E},

@@ -65,6 +65,14 @@ constexpr WidgetSpec image13() {
 constexpr WidgetSpec mediaPlayer(const char* name, Bounds bounds, bool visible = false) {
     return {.name = name, .kind = WidgetKind::MediaPlayer, .bounds = bounds, .visible = visible};
 }
+// A hot spot over one part of a screen's picture that stays off until the screen's tour.
+constexpr WidgetSpec tourHotSpot(const char* name, Bounds bounds, const char* tooltip) {
+    return {.name = name,
+            .kind = WidgetKind::HotSpot,
+            .bounds = bounds,
+            .tooltip = tooltip,
+            .enabled = false};
+}
 constexpr WidgetSpec timer(const char* name, int interval, bool enabled = false) {
     return {.name = name, .kind = WidgetKind::Timer, .enabled = enabled, .interval = interval};
 }
