@@ -33,7 +33,7 @@ constexpr WidgetSpec kWidgets[] = {
     frame::richTextBox1(),
     frame::image13(),
     {.name = "Picture1", .kind = WidgetKind::PictureBox, .bounds = {1800, 3720, 2775, 1935},
-     .backColor = 0x80000005},
+     .backColor = 0x80000005, .sunken = true},
     {.name = "Label2", .kind = WidgetKind::Label, .bounds = {240, 1320, 1695, 495},
      .tooltip = " Протяженность файла ", .foreColor = 0x000000FF, .backColor = 0x00FFFFFF,
      .container = "Picture1"},

@@ -130,13 +130,18 @@ ScreenWindow::~ScreenWindow() = default;
 void ScreenWindow::build() {
     const auto& widgets = screen_.widgets();
     views_.assign(widgets.size(), nullptr);
-    // Created back to front, so that Qt's stacking follows the table: the first row on top.
-    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
-        Widget& w = **it;
-        QWidget* parent = client_;
-        if (w.spec().container && w.kind() != WidgetKind::MenuItem)
-            if (QWidget* holder = viewOf(w.spec().container)) parent = holder;
-        views_[w.slot()] = createView(w, parent);
+    // Created back to front, so that Qt's stacking follows the table: the first row on top. A
+    // picture box comes before the labels it holds, which may lie behind it in the table.
+    const auto inPictureBox = [](const Widget& w) {
+        return w.spec().container && w.kind() != WidgetKind::MenuItem;
+    };
+    for (bool contained : {false, true}) {
+        for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+            Widget& w = **it;
+            if (inPictureBox(w) != contained) continue;
+            QWidget* holder = contained ? viewOf(w.spec().container) : nullptr;
+            views_[w.slot()] = createView(w, holder ? holder : client_);
+        }
     }
     for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
         if (isWindowSystemControl((*it)->kind()) && views_[(*it)->slot()])
