@@ -1,6 +1,8 @@
 // Starts the course: the main menu and nothing else; every other screen comes when first named.
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "media/guide.h"
 #include "media/null_backend.h"
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("masterskaya"));
     QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; only the exit ends
     installFontSubstitutes();
+    // The window system's own dialogs speak Russian, as the course does.
+    QTranslator qtRussian;
+    if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtRussian);
 
     QtClock clock;
     NullBackendFactory media;
