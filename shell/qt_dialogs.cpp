@@ -1,22 +1,25 @@
 #include "shell/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "media/media_path.h"
 
+QString openDialogStart(const QString& fileName, const QString& workingDir) {
+    const QString file = resolveMediaPath(fileName, workingDir);
+    if (!file.isEmpty()) return file;
+    QString name = fileName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString folder = resolveMediaPath(name.section(QLatin1Char('/'), 0, -2), workingDir);
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
 std::optional<QString> QtDialogs::chooseOpenFile(const QString& fileName) {
-    // The dialog opens where the file name points, or in the media folder, or at home.
-    QString start = resolveMediaPath(fileName);
-    if (start.isEmpty()) {
-        QString folder = fileName;
-        folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        folder = resolveMediaPath(folder.section(QLatin1Char('/'), 0, -2));
-        start = folder.isEmpty() ? QDir::homePath() : folder;
-    }
-    const QString chosen = QFileDialog::getOpenFileName(nullptr, QString(), start);
+    // Over the window the child is using, so that it is seen and keeps that window waiting.
+    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                        openDialogStart(fileName, workingDir_));
     if (chosen.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(chosen);
 }

@@ -144,14 +144,16 @@ void ScreenWindow::build() {
     // Menus in table order: the bar reads left to right and each menu top to bottom.
     for (const auto& w : widgets)
         if (w->kind() == WidgetKind::MenuItem) createView(*w, client_);
-    // The rest back to front, so that Qt's stacking follows the table: the first row on top.
-    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
-        Widget& w = **it;
-        if (w.kind() == WidgetKind::MenuItem) continue;
-        QWidget* parent = client_;
-        if (w.spec().container && w.kind() != WidgetKind::MenuItem)
-            if (QWidget* holder = viewOf(w.spec().container)) parent = holder;
-        views_[w.slot()] = createView(w, parent);
+    // The rest back to front, so that Qt's stacking follows the table: the first row on top. A
+    // picture box comes before the labels it holds, which may lie behind it in the table.
+    const auto inPictureBox = [](const Widget& w) { return w.spec().container != nullptr; };
+    for (bool contained : {false, true}) {
+        for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+            Widget& w = **it;
+            if (w.kind() == WidgetKind::MenuItem || inPictureBox(w) != contained) continue;
+            QWidget* holder = contained ? viewOf(w.spec().container) : nullptr;
+            views_[w.slot()] = createView(w, holder ? holder : client_);
+        }
     }
     for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
         if (isWindowSystemControl((*it)->kind()) && views_[(*it)->slot()])

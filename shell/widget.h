@@ -58,6 +58,7 @@ struct WidgetSpec {
     int interval = 0;                 // timers, in ms
     const char* container = nullptr;  // picture box or menu this widget lies in
     int tabIndex = -1;
+    bool sunken = false;  // picture box drawn with the window system's sunken border
 };
 
 class Widget {

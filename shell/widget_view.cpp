@@ -1,7 +1,10 @@
 #include "shell/widget_view.h"
 
+#include <qdrawutil.h>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "shell/assets.h"
 #include "shell/look.h"
@@ -17,6 +20,60 @@ WidgetView::WidgetView(ScreenWindow& window, Widget& widget, QWidget* parent)
     if (kind == WidgetKind::Label) setFont(fontFor(widget.spec().font));
 }
 
+namespace {
+
+// The height of `text` laid out in lines of `width` with `option`'s wrapping.
+qreal wrappedHeight(const QFont& font, const QString& text, const QTextOption& option,
+                    qreal width) {
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+    }
+    layout.endLayout();
+    return height;
+}
+
+// Words wrap; a word longer than the label (a file path) breaks where it must.
+QTextOption labelWrapping() {
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// The classic two-line sunken border: grey and dark grey above and left, white and light grey below
+// and right, so that it shows on a light grey window around a white box.
+void drawSunkenBorder(QPainter& painter, const QRect& r) {
+    QPalette shades;
+    shades.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    shades.setColor(QPalette::Shadow, QColor(0x40, 0x40, 0x40));
+    shades.setColor(QPalette::Light, QColor(0xFF, 0xFF, 0xFF));
+    shades.setColor(QPalette::Midlight, QColor(0xDF, 0xDF, 0xDF));
+    qDrawWinPanel(&painter, r, shades, true);
+}
+
+}  // namespace
+
+QString fittedLabelCaption(const QString& caption, const QFont& font, QSize size) {
+    const QTextOption wrapping = labelWrapping();
+    if (QFontMetricsF(font).lineSpacing() * 2 > size.height()) return caption;
+    const auto fits = [&](const QString& text) {
+        return wrappedHeight(font, text, wrapping, size.width()) <= size.height();
+    };
+    if (fits(caption)) return caption;
+    const auto tail = [&](qsizetype cut) { return QStringLiteral("…") + caption.mid(cut); };
+    // The shortest cut whose tail fits; a shorter tail never needs more lines.
+    qsizetype tooShort = 0, enough = caption.size();
+    while (enough - tooShort > 1) {
+        const qsizetype cut = (tooShort + enough) / 2;
+        (fits(tail(cut)) ? enough : tooShort) = cut;
+    }
+    return tail(enough);
+}
+
 void WidgetView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -26,6 +83,7 @@ void WidgetView::paintEvent(QPaintEvent*) {
         case WidgetKind::PictureBox: {
             if (widget_.backColor() != kNoColor)
                 painter.fillRect(rect(), toQColor(widget_.backColor()));
+            if (spec.sunken) drawSunkenBorder(painter, rect());
             if (!hasAsset(spec.picture)) break;
             // Natural size unless stretched; a bitmap's bounds are its size anyway.
             const QSize natural = assetSize(spec.picture);
@@ -40,8 +98,9 @@ void WidgetView::paintEvent(QPaintEvent*) {
             painter.setPen(widget_.spec().foreColor == kNoColor
                                ? palette().color(QPalette::WindowText)
                                : toQColor(widget_.spec().foreColor));
-            painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             widget_.caption());
+            const QTextOption wrapping = labelWrapping();
+            painter.drawText(QRectF(rect()), fittedLabelCaption(widget_.caption(), font(), size()),
+                             wrapping);
             break;
         }
         case WidgetKind::Shape: {

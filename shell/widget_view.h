@@ -22,3 +22,8 @@ private:
     ScreenWindow& window_;
     Widget& widget_;
 };
+
+// What a label of `size` shows of `caption`: all of it, wrapped at blanks and, inside a word longer
+// than a line (a file path), anywhere; when that needs more lines than a label of two or more lines
+// holds, the end after an ellipsis, since the end of a long path is the file's own name.
+QString fittedLabelCaption(const QString& caption, const QFont& font, QSize size);
