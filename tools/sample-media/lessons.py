@@ -65,6 +65,7 @@ COLOURS = {
 COLOUR_INDEX = {name: i + 1 for i, name in enumerate(COLOURS)}
 
 TABLE_WIDTH = 5200  # twips: the table fits the textbook viewer with room for a scroll bar
+CODE_LINE = 46  # characters of program text that fit the viewer's width unbroken
 
 
 class Style:
@@ -85,7 +86,7 @@ STYLES = {
     "normal": Style(0, "Normal", r"\ql\sa120\sl264\slmult1"),
     "h1": Style(1, "heading 1", r"\qc\sb60\sa200\keepn", HEADING, 34, "darkblue", bold=True),
     "h2": Style(2, "heading 2", r"\ql\sb200\sa100\keepn", HEADING, 26, "violet", bold=True),
-    "code": Style(3, "Program Text", r"\ql\li284\sa0", CODE, 20, "teal", lang=1033),
+    "code": Style(3, "Program Text", r"\ql\li284\sa0", CODE, 18, "teal", lang=1033),
     "hint": Style(4, "Hint", r"\ql\li284\ri284\sb120\sa120\brdrl\brdrs\brdrw30\brsp80"
                   rf"\brdrcf{COLOUR_INDEX['orange']}", colour="brown", italic=True),
     "caption": Style(5, "caption", r"\qc\sa160", size=18, colour="grey", italic=True),
@@ -277,6 +278,8 @@ def parse_blocks(lines):
 
     for line in lines:
         if line.startswith("    ") and not para:
+            if len(line) - 4 > CODE_LINE:
+                raise ValueError(f"program text wider than the viewer: {line.strip()}")
             blocks.append(("code", line[4:]))
             continue
         stripped = line.strip()
