@@ -1,9 +1,11 @@
 #include "lessons/lesson_frame.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include "media/media_path.h"
 #include "media/media_player.h"
+#include "shell/clock.h"
 #include "shell/program.h"
 
 namespace frame {
@@ -19,6 +21,11 @@ void silence(Screen& s) {
     s.form(ScreenId::Form1).player("MMControl1").sendCommand(QStringLiteral("Close"));
     s.form(ScreenId::Form6).player("MMControl3").sendCommand(QStringLiteral("Close"));
     playSequence(s.form(ScreenId::Form9).player("MMControl1"), QStringLiteral("\\evy\\13.wav"));
+}
+
+void showToday(Widget& label, const Clock& clock) {
+    label.show();
+    label.setCaption(QLocale::system().toString(clock.wallTime().date(), QLocale::ShortFormat));
 }
 
 void showTextbook(Screen& s) {
