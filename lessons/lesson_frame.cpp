@@ -24,8 +24,13 @@ void silence(Screen& s) {
 }
 
 void showToday(Widget& label, const Clock& clock) {
+    // The system's short form, in plain digits; where that form spells out a month or a day
+    // (the C locale: "10 Dec 2026"), the Russian one.
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (format.contains(QLatin1String("MMM")) || format.contains(QLatin1String("ddd")))
+        format = QStringLiteral("dd.MM.yyyy");
     label.show();
-    label.setCaption(QLocale::system().toString(clock.wallTime().date(), QLocale::ShortFormat));
+    label.setCaption(clock.wallTime().date().toString(format));
 }
 
 void showTextbook(Screen& s) {

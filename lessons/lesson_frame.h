@@ -77,7 +77,7 @@ void playSequence(MediaPlayer& player, const QString& file);
 // after-lessons player, then plays the silence sound on the latter.
 void silence(Screen& s);
 
-// Shows a date label with today's date, in the system's short form.
+// Shows a date label with today's date, in the system's short form with plain digits.
 void showToday(Widget& label, const Clock& clock);
 
 // The steps every Text and Back button shares: back to text mode.

@@ -2,7 +2,6 @@
 // audio disc.
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include "lessons/lesson_frame.h"
@@ -23,10 +22,6 @@ struct Position {
 
 std::ostream& operator<<(std::ostream& os, const Position& p) {
     return os << "(" << p.left << ", " << p.top << ")";
-}
-
-QString dateOf(const QDate& date) {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
 class Lesson3 : public ::testing::Test {
@@ -72,7 +67,7 @@ protected:
 TEST_F(Lesson3, ArrivesInTextModeWithTheDateAndNoBall) {
     expectTextMode();
     EXPECT_TRUE(w("Label1").visible());
-    EXPECT_EQ(w("Label1").caption(), dateOf(QDate(2026, 12, 10)));
+    EXPECT_TRUE(showsDate(w("Label1").caption(), QDate(2026, 12, 10))) << w("Label1").caption();
     EXPECT_EQ(shown(), "none");
     EXPECT_FALSE(w("Timer1").enabled());
     EXPECT_FALSE(w("MMControl3").visible());
@@ -155,11 +150,11 @@ TEST_F(Lesson3, TheDateShownAgainIsTheDayItIsNow) {
     t.clock.wallStart = QDateTime(QDate(2026, 12, 10), QTime(23, 59, 58));
     click("Command1");
     arrive();
-    EXPECT_EQ(w("Label1").caption(), dateOf(QDate(2026, 12, 10)));
+    EXPECT_TRUE(showsDate(w("Label1").caption(), QDate(2026, 12, 10))) << w("Label1").caption();
     press(1);
     t.advance(3000);
     press(2);
-    EXPECT_EQ(w("Label1").caption(), dateOf(QDate(2026, 12, 11)));
+    EXPECT_TRUE(showsDate(w("Label1").caption(), QDate(2026, 12, 11))) << w("Label1").caption();
 }
 
 TEST_F(Lesson3, ALeftPressWhileTheBallFliesKeepsItsPaceAndDirection) {
@@ -199,7 +194,7 @@ TEST_F(Lesson3, TextShowsTheTextbookAndTheDateWhileTheBallFliesOn) {
     EXPECT_EQ(t.since(from), (QStringList{"guide Stop", "guide MoveTo 680 50"}));
     expectTextMode();
     EXPECT_TRUE(w("Label1").visible());
-    EXPECT_EQ(w("Label1").caption(), dateOf(QDate(2026, 12, 10)));
+    EXPECT_TRUE(showsDate(w("Label1").caption(), QDate(2026, 12, 10))) << w("Label1").caption();
     ticks(9);
     EXPECT_EQ(ball(), (Position{3600, 0}));
     EXPECT_EQ(bounces(from), 1);
