@@ -1,9 +1,11 @@
 #include "lessons/lesson_frame.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include "media/media_path.h"
 #include "media/media_player.h"
+#include "shell/clock.h"
 #include "shell/program.h"
 
 namespace frame {
@@ -19,6 +21,16 @@ void silence(Screen& s) {
     s.form(ScreenId::Form1).player("MMControl1").sendCommand(QStringLiteral("Close"));
     s.form(ScreenId::Form6).player("MMControl3").sendCommand(QStringLiteral("Close"));
     playSequence(s.form(ScreenId::Form9).player("MMControl1"), QStringLiteral("\\evy\\13.wav"));
+}
+
+void showToday(Widget& label, const Clock& clock) {
+    // The system's short form, in plain digits; where that form spells out a month or a day
+    // (the C locale: "10 Dec 2026"), the Russian one.
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (format.contains(QLatin1String("MMM")) || format.contains(QLatin1String("ddd")))
+        format = QStringLiteral("dd.MM.yyyy");
+    label.show();
+    label.setCaption(clock.wallTime().date().toString(format));
 }
 
 void showTextbook(Screen& s) {

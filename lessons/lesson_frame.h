@@ -7,6 +7,7 @@
 
 #include "shell/screen.h"
 
+class Clock;
 class MediaPlayer;
 class Program;
 
@@ -83,6 +84,9 @@ void playSequence(MediaPlayer& player, const QString& file);
 // The Silence icon of all nine screens: closes the menu music, the disc player and the
 // after-lessons player, then plays the silence sound on the latter.
 void silence(Screen& s);
+
+// Shows a date label with today's date, in the system's short form with plain digits.
+void showToday(Widget& label, const Clock& clock);
 
 // The steps every Text and Back button shares: back to text mode.
 void showTextbook(Screen& s);

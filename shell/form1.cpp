@@ -1,12 +1,8 @@
 // The main menu: a title picture with a column of painted buttons, hot spots over them, two frames
 // that alternate every three seconds, and the start-up music.
-#include <QDate>
-#include <QLocale>
-
 #include "lessons/lesson_frame.h"
 #include "media/guide.h"
 #include "media/media_player.h"
-#include "shell/clock.h"
 #include "shell/program.h"
 #include "shell/screens.h"
 
@@ -78,12 +74,8 @@ void openLesson(Screen& s, const char* hotSpot, const Lesson& lesson) {
         s.form(ScreenId::Form9).player("MMControl1").sendCommand(QStringLiteral("Close"));
     }
     s.setMousePointer(99);
-    if (spot == QLatin1String("Image7")) {
-        Widget& date = s.form(ScreenId::Form6)["Label1"];
-        date.show();
-        date.setCaption(QLocale::system().toString(s.program().clock().wallTime().date(),
-                                                   QLocale::ShortFormat));
-    }
+    if (spot == QLatin1String("Image7"))
+        frame::showToday(s.form(ScreenId::Form6)["Label1"], s.program().clock());
     frame::loadLessonText(s.program(), lesson.target, QString::fromUtf8(lesson.textFile));
     s.hide();
     if (spot == QLatin1String("Image9")) s.form(ScreenId::Form8)["Image3"].hide();

@@ -360,7 +360,8 @@ void ScreenWindow::fitPapers() {
     }
 }
 
-void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWidget* source) {
+void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWidget* source,
+                             const QRect& pressedAt) {
     if (!e) return;
     const QString name = widget ? QString::fromUtf8(widget->spec().name) : screen_.name();
     const int index = widget ? widget->spec().index : -1;
@@ -372,6 +373,7 @@ void ScreenWindow::fireMouse(const Widget* widget, int kind, QMouseEvent* e, QWi
     const ScreenId id = screen_.id();
     if (kind == 0) program_.fire(id, name, index, Event::MouseDown, args);
     if (kind == 2) program_.fire(id, name, index, Event::MouseMove, args);
-    if (kind == 1 && e->button() == Qt::LeftButton && source->rect().contains(p))
+    const bool over = source->rect().contains(p) || pressedAt.contains(source->mapToParent(p));
+    if (kind == 1 && e->button() == Qt::LeftButton && over)
         program_.fire(id, name, index, Event::Click, args);
 }

@@ -24,8 +24,11 @@ public:
     // The area the screen's widgets lie in (below the menu bar on the album).
     QWidget* clientArea() const { return client_; }
 
-    // Sends a mouse event of a view to the model.
-    void fireMouse(const Widget* widget, int event, QMouseEvent* e, QWidget* source);
+    // Sends a mouse event of a view to the model. A release over the source, or over the place in
+    // its parent where it lay when the button went down (`pressedAt`), is a click: a picture that
+    // moves on its own can still be clicked.
+    void fireMouse(const Widget* widget, int event, QMouseEvent* e, QWidget* source,
+                   const QRect& pressedAt = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -87,9 +87,12 @@ void WidgetView::paintEvent(QPaintEvent*) {
             if (!hasAsset(spec.picture)) break;
             // Natural size unless stretched; a bitmap's bounds are its size anyway.
             const QSize natural = assetSize(spec.picture);
-            paintAsset(painter, spec.picture,
-                       spec.stretch || natural.isEmpty() ? QRectF(rect())
-                                                         : QRectF(QPointF(0, 0), natural));
+            const QSize size = spec.stretch || natural.isEmpty() ? this->size() : natural;
+            const qreal ratio = devicePixelRatioF();
+            if (picture_.deviceIndependentSize().toSize() != size ||
+                picture_.devicePixelRatio() != ratio)
+                picture_ = assetPixmap(spec.picture, size, ratio);
+            painter.drawPixmap(0, 0, picture_);
             break;
         }
         case WidgetKind::Label: {
@@ -126,11 +129,12 @@ void WidgetView::paintEvent(QPaintEvent*) {
 }
 
 void WidgetView::mousePressEvent(QMouseEvent* event) {
+    pressedAt_ = geometry();
     window_.fireMouse(&widget_, 0, event, this);
 }
 
 void WidgetView::mouseReleaseEvent(QMouseEvent* event) {
-    window_.fireMouse(&widget_, 1, event, this);
+    window_.fireMouse(&widget_, 1, event, this, pressedAt_);
 }
 
 void WidgetView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // The view of a picture image, hot spot, label, picture box, shape or line: paints its model
 // widget and reports the mouse. Window-system controls have views of their own.
+#include <QPixmap>
 #include <QWidget>
 
 class ScreenWindow;
@@ -21,6 +22,10 @@ protected:
 private:
     ScreenWindow& window_;
     Widget& widget_;
+    QRect pressedAt_;  // where the view lay when the button went down
+    // The picture as rendered for the view's size: repainting under a moving widget then copies
+    // pixels instead of rendering the whole drawing again.
+    QPixmap picture_;
 };
 
 // What a label of `size` shows of `caption`: all of it, wrapped at blanks and, inside a word longer

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 
 #include "media/media_player.h"
 #include "shell/screens.h"
@@ -167,4 +169,18 @@ void TestProgram::writeFile(const QString& relativePath, const QByteArray& conte
 
 void processEvents() {
     QCoreApplication::processEvents();
+}
+
+bool showsDate(const QString& text, const QDate& date) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^(\\d+)[./-](\\d+)[./-](\\d+)$")).match(text);
+    if (!m.hasMatch()) return false;
+    QList<int> parts{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
+    std::sort(parts.begin(), parts.end());
+    for (const int year : {date.year(), date.year() % 100}) {
+        QList<int> wanted{date.day(), date.month(), year};
+        std::sort(wanted.begin(), wanted.end());
+        if (parts == wanted) return true;
+    }
+    return false;
 }

@@ -114,3 +114,7 @@ private:
 
 // Lets queued signals (media notifications) arrive.
 void processEvents();
+
+// Whether `text` is `date` in plain digits: day, month and year (of four or two digits) in the
+// order and with the separators of some short date form.
+bool showsDate(const QString& text, const QDate& date);
