@@ -17,11 +17,17 @@ public:
     virtual void play() = 0;   // from the current position; returns at once
     virtual void pause() = 0;  // keeps the position
     virtual void next() = 0;   // next track, or to the end of a single-track medium
+    virtual void
+    previous() = 0;  // back to the start of the track (the track before, near its start)
     virtual bool atEnd() const = 0;
     virtual bool isPlaying() const = 0;
+    // Takes the medium out of its drive; true when it is gone and the player should close.
+    virtual bool eject() { return false; }
 
-    // Set by the player; called on the event thread when playing reached the end by itself.
-    std::function<void()> onFinished;
+    // Set by the player, called on the event thread, never from inside a call to the backend.
+    std::function<void()> onFinished;  // playing reached the end by itself
+    std::function<void()> onChanged;   // the state changed by itself (its video window was closed)
+    std::function<void()> onFailed;    // the medium turned out unplayable after it was opened
 };
 
 class MediaBackendFactory {
