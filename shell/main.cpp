@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include "media/default_backends.h"
 #include "media/guide.h"
-#include "media/null_backend.h"
 #include "shell/look.h"
 #include "shell/program.h"
 #include "shell/qt_clock.h"
@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
     installFontSubstitutes();
 
     QtClock clock;
-    NullBackendFactory media;
+    const auto media = makeDefaultBackendFactory(clock);
     QuietGuide guide;
     QtDialogs dialogs;
-    Program program(screenCatalog(), Services{clock, media, guide, dialogs, QDir::currentPath()});
+    Program program(screenCatalog(), Services{clock, *media, guide, dialogs, QDir::currentPath()});
     ViewManager views(program);
     program.start();
     return QApplication::exec();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "lessons/rtf/rtf_reader.h"
+#include "media/transport_bar.h"
 #include "shell/assets.h"
 #include "shell/look.h"
 #include "shell/program.h"
@@ -185,10 +186,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             viewer->setCursor(Qt::ArrowCursor);
             return viewer;
         }
-        case WidgetKind::MediaPlayer: {
-            // FIXME: the transport bar of visible players.
-            return new QWidget(parent);
-        }
+        case WidgetKind::MediaPlayer:
+            return new TransportBar(w.player(), parent);
         default: {
             auto* view = new WidgetView(*this, w, parent);
             const QString name = QString::fromUtf8(w.spec().name);
