@@ -24,6 +24,7 @@ bool MediaPlayer::isCdAudio() const {
 
 MediaPlayer::Mode MediaPlayer::mode() const {
     if (!backend_) return Mode::NotOpen;
+    if (!backend_->isReady()) return Mode::NotReady;
     if (backend_->isPlaying()) return Mode::Playing;
     return paused_ ? Mode::Paused : Mode::Stopped;
 }

@@ -13,8 +13,9 @@
 class MediaPlayer : public QObject {
     Q_OBJECT
 public:
-    // Paused is Stopped by "Pause": the next "Pause" plays on.
-    enum class Mode { NotOpen, Stopped, Paused, Playing };
+    // NotReady: open, the medium still being read. Paused is Stopped by "Pause": the next
+    // "Pause" plays on.
+    enum class Mode { NotOpen, NotReady, Stopped, Paused, Playing };
 
     explicit MediaPlayer(MediaBackendFactory& factory, QObject* parent = nullptr);
     ~MediaPlayer() override;

@@ -74,11 +74,16 @@ public:
 
     bool atEnd() const override { return atEnd_; }
     bool isPlaying() const override { return playing_; }
+    bool isReady() const override { return loaded_ || silent_; }
 
 private:
     void statusChanged(QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia)
+        if (!loaded_ &&
+            (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia ||
+             status == QMediaPlayer::EndOfMedia)) {
             loaded_ = true;
+            if (onChanged) onChanged();
+        }
         if (status == QMediaPlayer::InvalidMedia && !loaded_) return fail();
         if (status == QMediaPlayer::EndOfMedia && playing_ && !silent_) reachedEnd();
     }

@@ -22,6 +22,7 @@ public:
     void previous() override;
     bool atEnd() const override { return ready_ && timeline_.atEnd(); }
     bool isPlaying() const override { return ready_ ? timeline_.isPlaying() : wantsToPlay_; }
+    bool isReady() const override { return ready_; }
 
 protected:
     // Until ready, "Play" is remembered and the clock waits; `stream` may be null (silence).

@@ -118,6 +118,7 @@ std::vector<Button> TransportBar::buttons() const {
 bool TransportBar::buttonEnabled(Button b) const {
     const Mode mode = player_.mode();
     if (mode == Mode::NotOpen) return false;
+    if (mode == Mode::NotReady) return b == Button::Eject;  // a disc may be taken out unread
     switch (b) {
         case Button::Prev:
         case Button::Eject:

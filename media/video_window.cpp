@@ -12,7 +12,9 @@ VideoWindow::VideoWindow(const QString& title) : QVideoWidget(nullptr) {
     setObjectName(QStringLiteral("video"));
     setAttribute(Qt::WA_ShowWithoutActivating);  // the child's screen keeps the keyboard
     resize(kBeforeTheFirstFrame);
-    connect(videoSink(), &QVideoSink::videoSizeChanged, this, &VideoWindow::fitVideo);
+    // Queued: the sink announces a new size while it still holds the lock that videoSize() takes.
+    connect(videoSink(), &QVideoSink::videoSizeChanged, this, &VideoWindow::fitVideo,
+            Qt::QueuedConnection);
 }
 
 void VideoWindow::fitVideo() {

@@ -14,7 +14,10 @@ struct WaveLayout {
 
     int bytesPerFrame() const { return channels * bitsPerSample / 8; }
     qint64 frames() const { return bytesPerFrame() ? dataBytes / bytesPerFrame() : 0; }
-    qint64 lengthMs() const { return sampleRate ? frames() * 1000 / sampleRate : 0; }
+    // Up to the end of the last sample, in whole milliseconds.
+    qint64 lengthMs() const {
+        return sampleRate ? (frames() * 1000 + sampleRate - 1) / sampleRate : 0;
+    }
 };
 
 // `file` is the whole file (or as much of it as there is); nullopt when it is no such WAVE.
