@@ -164,7 +164,9 @@ void TransportBar::paintEvent(QPaintEvent*) {
     for (int i = 0; i < static_cast<int>(row.size()); ++i) {
         const Button b = row[i];
         const bool enabled = buttonEnabled(b) && isEnabled();
-        const bool sunken = enabled && pressed_ == i && hovered_ == i;
+        // A held pause stays pressed in, as on a tape recorder.
+        const bool latched = b == Button::Pause && player_.mode() == Mode::Paused;
+        const bool sunken = enabled && ((pressed_ == i && hovered_ == i) || latched);
         const QRectF r = QRectF(buttonRect(b)).adjusted(0, 0, -1, -1);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.fillRect(r, enabled && hovered_ == i ? kFaceHover : kFace);
@@ -173,7 +175,7 @@ void TransportBar::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(kDark, 1, Qt::DotLine));
             painter.drawRect(r.adjusted(3, 3, -3, -3));
         }
-        const qreal side = std::min(r.width(), r.height()) * 0.5;
+        const qreal side = std::min(r.width(), r.height()) * 0.55;
         QRectF box(0, 0, side, side);
         box.moveCenter(r.center() + (sunken ? QPointF(1, 1) : QPointF(0, 0)));
         const QPainterPath symbol = symbolOf(b, box);
