@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 Synthesizer::~Synthesizer() {
     delete_fluid_synth(synth_);
     delete_fluid_settings(settings_);
@@ -16,9 +20,14 @@ SynthPool::SynthPool(const QString& soundfontPath)
     // The synthesizer's own messages would reach the terminal; the program keeps quiet.
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
         fluid_set_log_function(level, nullptr, nullptr);
-    loader_ = QThread::create([this] { load(); });
+    loader_ = QThread::create([this] {
+        // Behind the event thread when the two compete for a core, but never starved: a starved
+        // loader would hold the allocator's locks that the sound threads need.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+        load();
+    });
     loader_->setObjectName(QStringLiteral("soundfont loader"));
-    loader_->start(QThread::LowPriority);
+    loader_->start();
 }
 
 SynthPool::~SynthPool() {
