@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include "media/default_backends.h"
-#include "media/guide.h"
 #include "media/media_player.h"
 #include "media/synth_pool.h"
 #include "shell/program.h"
@@ -22,6 +21,7 @@
 #include "shell/view_manager.h"
 #include "tests/media/media_fixtures.h"
 #include "tests/media/sound_recorder.h"
+#include "tests/support/test_program.h"
 
 namespace {
 
@@ -91,15 +91,8 @@ void startUp(benchmark::State& state, const QString& soundfont) {
         auto media = makeDefaultBackendFactory(
             clock, MediaSettings{.soundfont = soundfont, .discDrive = {}});
         QtDialogs dialogs;
-        struct : Guide {
-            void show() override {}
-            void hide() override {}
-            void moveTo(int, int) override {}
-            void gestureAt(int, int) override {}
-            void play(const QString&) override {}
-            void speak(const QString&) override {}
-            void stop() override {}
-        } guide;
+        Journal journal;
+        FakeGuide guide(journal);
         Program program(screenCatalog(), Services{clock, *media, guide, dialogs, dir.path()});
         ViewManager views(program);
         program.start();
