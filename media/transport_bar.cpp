@@ -216,7 +216,9 @@ void TransportBar::mouseReleaseEvent(QMouseEvent* e) {
     const int pressed = pressed_;
     pressed_ = -1;
     update();
-    if (pressed >= 0 && released == pressed) press(buttons()[pressed]);
+    const auto row = buttons();
+    if (pressed >= 0 && released == pressed && pressed < static_cast<int>(row.size()))
+        press(row[pressed]);
 }
 
 void TransportBar::leaveEvent(QEvent*) {

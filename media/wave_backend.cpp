@@ -37,10 +37,11 @@ public:
         if (layout_.bitsPerSample != 24) {
             std::memcpy(data, from, frames * inFrame);
         } else {
-            auto* to = reinterpret_cast<qint32*>(data);
-            for (qint64 i = 0; i < frames * layout_.channels; ++i, from += 3)
-                to[i] = static_cast<qint32>(quint32(from[0]) << 8 | quint32(from[1]) << 16 |
-                                            quint32(from[2]) << 24);
+            for (qint64 i = 0; i < frames * layout_.channels; ++i, from += 3) {
+                const quint32 wide =
+                    quint32(from[0]) << 8 | quint32(from[1]) << 16 | quint32(from[2]) << 24;
+                std::memcpy(data + i * 4, &wide, 4);
+            }
         }
         frame_ += frames;
         return frames * outFrame;
