@@ -9,6 +9,7 @@ public:
     void play() override { playing_ = true; }
     void pause() override { playing_ = false; }
     void next() override { playing_ = false; }
+    void previous() override {}
     bool atEnd() const override { return false; }
     bool isPlaying() const override { return playing_; }
 

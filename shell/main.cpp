@@ -4,8 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "media/default_backends.h"
 #include "media/guide.h"
-#include "media/null_backend.h"
 #include "shell/look.h"
 #include "shell/program.h"
 #include "shell/qt_clock.h"
@@ -41,10 +41,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&dialogTexts);
 
     QtClock clock;
-    NullBackendFactory media;
+    const auto media = makeDefaultBackendFactory(clock);
     QuietGuide guide;
     QtDialogs dialogs;
-    Program program(screenCatalog(), Services{clock, media, guide, dialogs, QDir::currentPath()});
+    Program program(screenCatalog(), Services{clock, *media, guide, dialogs, QDir::currentPath()});
     ViewManager views(program);
     program.start();
     return QApplication::exec();

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "lessons/rtf/rtf_reader.h"
+#include "media/transport_bar.h"
 #include "shell/assets.h"
 #include "shell/look.h"
 #include "shell/paper_view.h"
@@ -204,10 +205,8 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             viewer->setCursor(Qt::ArrowCursor);
             return viewer;
         }
-        case WidgetKind::MediaPlayer: {
-            // FIXME: the transport bar of visible players.
-            return new QWidget(parent);
-        }
+        case WidgetKind::MediaPlayer:
+            return new TransportBar(w.player(), parent);
         case WidgetKind::Paper:
             return new PaperView(w, parent);
         default: {

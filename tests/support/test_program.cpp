@@ -14,7 +14,8 @@ namespace {
 
 class FakeBackend final : public MediaBackend {
 public:
-    FakeBackend(Clock& clock, int durationMs) : clock_(clock), remaining_(durationMs) {}
+    FakeBackend(Clock& clock, int durationMs)
+        : clock_(clock), durationMs_(durationMs), remaining_(durationMs) {}
     ~FakeBackend() override { pause(); }
 
     void play() override {
@@ -36,11 +37,18 @@ public:
         pause();
         remaining_ = 0;
     }
+    void previous() override {
+        const bool playing = isPlaying();
+        pause();
+        remaining_ = durationMs_;
+        if (playing) play();
+    }
     bool atEnd() const override { return remaining_ <= 0; }
     bool isPlaying() const override { return timer_ != 0; }
 
 private:
     Clock& clock_;
+    qint64 durationMs_;
     qint64 remaining_;
     qint64 startedAt_ = 0;
     Clock::TimerId timer_ = 0;

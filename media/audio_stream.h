@@ -1,0 +1,41 @@
+#pragma once
+// Plays samples that we make ourselves (a WAVE file's, the synthesizer's, the disc's) on the
+// default sound device. Each stream has a thread of its own where its source is read and the
+// device fed, so that a busy event thread never breaks up the sound and a slow disc never holds
+// up a click. Without a sound device a stream stays silent: the players keep time by themselves.
+#include <QAudioFormat>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+class SampleSource {
+public:
+    virtual ~SampleSource() = default;
+    // Fills up to `maxBytes` (whole frames of the stream's format); 0 once there is nothing more.
+    virtual qint64 read(char* data, qint64 maxBytes) = 0;
+};
+
+class AudioStream {
+public:
+    AudioStream(const QAudioFormat& format, std::unique_ptr<SampleSource> source);
+    ~AudioStream();  // silent at once; waits for the stream's thread
+    AudioStream(const AudioStream&) = delete;
+    AudioStream& operator=(const AudioStream&) = delete;
+
+    void play();   // starts or resumes the sound
+    void pause();  // holds it, buffered samples kept
+    // Drops the buffered sound and runs `reposition` on the stream's thread; a playing stream
+    // goes on from the new place.
+    void restart(std::function<void(SampleSource&)> reposition);
+    // Runs `job` on the stream's thread, in order with the other requests.
+    void run(std::function<void(SampleSource&)> job);
+
+    // Whether there is a sound device to play on (checked when the stream was made).
+    bool audible() const { return audible_; }
+
+private:
+    class Worker;
+    QThread thread_;
+    Worker* worker_;
+    bool audible_;
+};

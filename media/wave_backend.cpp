@@ -1,0 +1,88 @@
+#include "media/wave_backend.h"
+
+#include <cstring>
+
+#include "media/stream_backend.h"
+#include "media/wave_file.h"
+
+namespace {
+
+QAudioFormat audioFormatOf(const WaveLayout& w) {
+    QAudioFormat f;
+    f.setSampleRate(w.sampleRate);
+    f.setChannelCount(w.channels);
+    if (w.isFloat)
+        f.setSampleFormat(QAudioFormat::Float);
+    else if (w.bitsPerSample == 8)
+        f.setSampleFormat(QAudioFormat::UInt8);
+    else if (w.bitsPerSample == 16)
+        f.setSampleFormat(QAudioFormat::Int16);
+    else
+        f.setSampleFormat(QAudioFormat::Int32);  // 24-bit samples are widened on the way
+    return f;
+}
+
+// The samples of the mapped file, from a frame on.
+class WaveSource final : public SampleSource {
+public:
+    WaveSource(std::shared_ptr<QFile> file, const uchar* samples, const WaveLayout& layout)
+        : file_(std::move(file)), samples_(samples), layout_(layout) {}
+
+    qint64 read(char* data, qint64 maxBytes) override {
+        const int inFrame = layout_.bytesPerFrame();
+        const int outFrame = layout_.bitsPerSample == 24 ? inFrame / 3 * 4 : inFrame;
+        const qint64 frames = std::min(maxBytes / outFrame, layout_.frames() - frame_);
+        if (frames <= 0) return 0;
+        const uchar* from = samples_ + frame_ * inFrame;
+        if (layout_.bitsPerSample != 24) {
+            std::memcpy(data, from, frames * inFrame);
+        } else {
+            for (qint64 i = 0; i < frames * layout_.channels; ++i, from += 3) {
+                const quint32 wide =
+                    quint32(from[0]) << 8 | quint32(from[1]) << 16 | quint32(from[2]) << 24;
+                std::memcpy(data + i * 4, &wide, 4);
+            }
+        }
+        frame_ += frames;
+        return frames * outFrame;
+    }
+
+    void seekMs(qint64 ms) { frame_ = std::min(layout_.frames(), ms * layout_.sampleRate / 1000); }
+
+private:
+    std::shared_ptr<QFile> file_;  // keeps the mapping alive
+    const uchar* samples_;
+    WaveLayout layout_;
+    qint64 frame_ = 0;
+};
+
+class WaveBackend final : public StreamBackend {
+public:
+    WaveBackend(Clock& clock, std::shared_ptr<QFile> file, const uchar* samples,
+                const WaveLayout& layout)
+        : StreamBackend(clock, layout.lengthMs()) {
+        becomeReady(std::make_unique<AudioStream>(
+                        audioFormatOf(layout),
+                        std::make_unique<WaveSource>(std::move(file), samples, layout)),
+                    layout.lengthMs());
+    }
+
+protected:
+    std::function<void(SampleSource&)> repositionTo(qint64 ms) override {
+        return [ms](SampleSource& s) { static_cast<WaveSource&>(s).seekMs(ms); };
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<MediaBackend> openWave(Clock& clock, std::unique_ptr<QFile> file) {
+    if (!file->isOpen() && !file->open(QIODevice::ReadOnly)) return nullptr;
+    const qint64 size = file->size();
+    if (size <= 0) return nullptr;
+    const uchar* bytes = file->map(0, size);
+    if (!bytes) return nullptr;
+    const auto layout = readWaveLayout(QByteArrayView(reinterpret_cast<const char*>(bytes), size));
+    if (!layout) return nullptr;
+    return std::make_unique<WaveBackend>(clock, std::shared_ptr<QFile>(std::move(file)),
+                                         bytes + layout->dataOffset, *layout);
+}
