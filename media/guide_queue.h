@@ -5,7 +5,8 @@
 //
 // A hidden character is neither seen nor heard: "Play", "GestureAt" and "Speak" pass at once
 // without effect, and "MoveTo" puts it at the place at once, so the next "Show" shows it there.
-// Positions are the top-left corner of the figure's frame, in design-desktop pixels.
+// Positions are the top-left corner of the figure's frame, in design-desktop pixels; it starts
+// beside the main menu, to the right.
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -42,6 +43,9 @@ struct GuideStep {
 class GuideQueue final : public QObject, public Guide {
     Q_OBJECT
 public:
+    static constexpr int kStartX = 640;
+    static constexpr int kStartY = 250;
+
     explicit GuideQueue(Clock& clock, GuideVoice* voice = nullptr);
     ~GuideQueue() override;
 
@@ -79,7 +83,7 @@ private:
     Clock& clock_;
     GuideVoice* voice_;
     bool visible_ = false;
-    QPoint position_{0, 0};
+    QPoint position_{kStartX, kStartY};
     std::optional<GuideStep> current_;
     std::deque<GuideStep> pending_;
     Clock::TimerId timer_ = 0;
