@@ -16,6 +16,7 @@ public:
     // Cuts the speech at once; no `lasts` of it arrives after this.
     virtual void hush() = 0;
 
-    // How far the mouth opens now, 0 .. 1, following the loudness of what is being heard.
+    // How far the mouth opens now, 0 .. 1, following the loudness of what is being heard; below 0
+    // when the voice has nothing to follow (it could not make the speech).
     virtual float mouth() const = 0;
 };
