@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "media/guide.h"
+#include "media/guide_character.h"
 #include "media/null_backend.h"
 #include "shell/look.h"
 #include "shell/program.h"
@@ -10,22 +10,6 @@
 #include "shell/qt_dialogs.h"
 #include "shell/screens.h"
 #include "shell/view_manager.h"
-
-namespace {
-
-// FIXME: the animated guide character.
-class QuietGuide final : public Guide {
-public:
-    void show() override {}
-    void hide() override {}
-    void moveTo(int, int) override {}
-    void gestureAt(int, int) override {}
-    void play(const QString&) override {}
-    void speak(const QString&) override {}
-    void stop() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -35,9 +19,9 @@ int main(int argc, char** argv) {
 
     QtClock clock;
     NullBackendFactory media;
-    QuietGuide guide;
+    const std::unique_ptr<Guide> guide = makeGuideCharacter(clock);
     QtDialogs dialogs;
-    Program program(screenCatalog(), Services{clock, media, guide, dialogs, QDir::currentPath()});
+    Program program(screenCatalog(), Services{clock, media, *guide, dialogs, QDir::currentPath()});
     ViewManager views(program);
     program.start();
     return QApplication::exec();
