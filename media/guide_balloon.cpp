@@ -83,7 +83,8 @@ void GuideBalloon::place(const QRect& figure, QPoint mouth) {
         std::clamp(body.left(), area.left(), std::max(area.left(), area.right() - body.width())));
     body.moveTop(
         std::clamp(body.top(), area.top(), std::max(area.top(), area.bottom() - body.height())));
-    tip.setY(std::clamp(tip.y(), area.top(), area.bottom()));
+    tip = QPoint(std::clamp(tip.x(), area.left(), area.right()),
+                 std::clamp(tip.y(), area.top(), area.bottom()));
 
     // The tail leaves the side of the body nearest the mouth, as low as the corners allow.
     const int baseX = right ? body.left() + 1 : body.right() - 1;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -97,7 +98,17 @@ GuideWindow::~GuideWindow() {
 }
 
 QPoint GuideWindow::toGlobal(QPoint design) {
-    return designToGlobal(design);
+    // The whole figure stays on the screen, also where a position lies near its edge.
+    const QPoint at = designToGlobal(design);
+    const QScreen* screen = QGuiApplication::screenAt(at + kChest);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return at;
+    const QRect area = screen->availableGeometry();
+    return QPoint(
+        std::clamp(at.x(), area.left(),
+                   std::max(area.left(), area.right() + 1 - GuideFigure::kFrame.width())),
+        std::clamp(at.y(), area.top(),
+                   std::max(area.top(), area.bottom() + 1 - GuideFigure::kFrame.height())));
 }
 
 QPoint GuideWindow::toDesign(QPoint global) {

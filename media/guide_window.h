@@ -34,7 +34,7 @@ public:
     const QRegion& figureMask() const { return mask_; }
     int framesDrawn() const { return frames_; }
 
-    // Where a design-desktop position puts the window on the screen, and back.
+    // Where a design-desktop position puts the window on the screen (kept wholly on it), and back.
     static QPoint toGlobal(QPoint design);
     static QPoint toDesign(QPoint global);
 

@@ -35,6 +35,31 @@ int collect(short* wav, int count, espeak_EVENT* events) {
     return u->cancelled ? 1 : 0;
 }
 
+// espeak-ng is one engine a process: it is loaded once and kept (it cannot be ended and loaded
+// again without hanging), and one sentence at a time is made with it.
+struct Engine {
+    std::mutex lock;
+    bool ready = false;
+    int sampleRate = 22050;
+};
+
+Engine& engine() {
+    static Engine e;
+    static std::once_flag loaded;
+    std::call_once(loaded, [] {
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMs, nullptr,
+                                           espeakINITIALIZE_DONT_EXIT);
+        e.ready = rate > 0 && espeak_SetVoiceByName("ru") == EE_OK;
+        if (rate > 0) e.sampleRate = rate;
+        if (e.ready) {
+            espeak_SetSynthCallback(collect);
+            espeak_SetParameter(espeakRATE, kRate, 0);
+            espeak_SetParameter(espeakPITCH, kPitch, 0);
+        }
+    });
+    return e;
+}
+
 }  // namespace
 
 qint64 Utterance::read(qint64 from, qint16* out, qint64 count) const {
@@ -92,19 +117,7 @@ void SpeechSynth::cancelAll() {
 }
 
 void SpeechSynth::run() {
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMs, nullptr, espeakINITIALIZE_DONT_EXIT);
-    const bool ready = rate > 0 && espeak_SetVoiceByName("ru") == EE_OK;
-    if (ready) {
-        espeak_SetSynthCallback(collect);
-        espeak_SetParameter(espeakRATE, kRate, 0);
-        espeak_SetParameter(espeakPITCH, kPitch, 0);
-    }
-    {
-        std::lock_guard guard(lock_);
-        ready_ = ready;
-        sampleRate_ = rate > 0 ? rate : 22050;
-    }
+    engine();  // loads the voice now, before the first sentence is asked for
     for (;;) {
         std::shared_ptr<Utterance> u;
         {
@@ -119,22 +132,18 @@ void SpeechSynth::run() {
         std::lock_guard guard(lock_);
         speaking_.reset();
     }
-    if (ready) espeak_Terminate();
 }
 
 void SpeechSynth::speak(Utterance& u) {
-    bool ready;
-    {
-        std::lock_guard guard(lock_);
-        ready = ready_;
-    }
+    Engine& e = engine();
     {
         std::lock_guard guard(u.lock);
-        u.sampleRate = sampleRate_;
-        u.failed = !ready;
+        u.sampleRate = e.sampleRate;
+        u.failed = !e.ready;
     }
-    if (ready && !u.cancelled) {
+    if (e.ready && !u.cancelled) {
         const QByteArray text = u.text.toUtf8();
+        std::lock_guard one(e.lock);
         espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
                      espeakCHARS_UTF8, nullptr, &u);
     }

@@ -55,7 +55,5 @@ private:
     std::deque<std::shared_ptr<Utterance>> waiting_;
     std::shared_ptr<Utterance> speaking_;
     bool quit_ = false;
-    bool ready_ = false;  // the voice "ru" is loaded
-    int sampleRate_ = 0;
     std::thread thread_;
 };
