@@ -29,18 +29,18 @@ std::vector<GuideAnimation> makeAnimations() {
          1000,
          {{300, {.squash = -0.02f, .headTilt = 4}}, {650, {.squash = 0.01f, .headTilt = -1}}}},
         {"Greet", 2400,
-         std::vector<GuideKey>{{350, {.headTilt = -6, .leftArm = 160, .eyes = E::Happy}}} +
+         std::vector<GuideKey>{{350, {.headTilt = -6, .leftArm = 140, .eyes = E::Happy}}} +
              waving(550, 1350, 200,
-                    {.headTilt = -6, .leftArm = 130, .eyes = E::Happy, .mouth = M::Open},
-                    {.headTilt = -4, .leftArm = 165, .eyes = E::Happy, .mouth = M::Open}) +
+                    {.headTilt = -6, .leftArm = 118, .eyes = E::Happy, .mouth = M::Open},
+                    {.headTilt = -4, .leftArm = 148, .eyes = E::Happy, .mouth = M::Open}) +
              std::vector<GuideKey>{
                  {1700, {.lift = -3, .squash = -0.07f, .leftArm = -60, .hat = 10}},
                  {2000, {.lift = -2, .squash = -0.05f, .leftArm = -60, .hat = 8}}}},
         {"Wave", 1800,
-         std::vector<GuideKey>{{300, {.lookX = -0.3f, .leftArm = 150}}} +
+         std::vector<GuideKey>{{300, {.lookX = -0.3f, .leftArm = 135}}} +
              waving(450, 1450, 200,
-                    {.headTilt = -3, .leftArm = 125, .eyes = E::Happy, .mouth = M::Open},
-                    {.headTilt = 3, .leftArm = 168, .eyes = E::Happy, .mouth = M::Small})},
+                    {.headTilt = -3, .leftArm = 112, .eyes = E::Happy, .mouth = M::Open},
+                    {.headTilt = 3, .leftArm = 146, .eyes = E::Happy, .mouth = M::Small})},
         {"GestureRight",  // toward the figure's right hand: the screen's left
          1400,
          {{350, {.lean = -3, .headTilt = -5, .lookX = -1, .leftArm = 95, .mouth = M::Small}},

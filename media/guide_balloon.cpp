@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kTail = 30;     // from the mouth to the balloon's side
-constexpr int kTailGap = 14;  // the tail's tip stays this far from the mouth
+constexpr int kTail = 46;     // from the mouth to the balloon's side
+constexpr int kTailGap = 27;  // the tail's tip stays this far from the mouth, past the hair
 constexpr int kRadius = 14;
 const QColor kPaper(0xff, 0xfb, 0xea);
 const QColor kInk(0x2b, 0x23, 0x40);
