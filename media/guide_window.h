@@ -24,7 +24,7 @@ class GuideWindow final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kActiveFrameMs = 16;  // while it moves, gestures or speaks
-    static constexpr int kIdleFrameMs = 66;    // breathing and blinking need no more
+    static constexpr int kIdleFrameMs = 100;   // breathing and blinking need no more
 
     GuideWindow(GuideQueue& queue, const GuideVoice* voice);
     ~GuideWindow() override;
