@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kSinkBufferMs = 60;  // short, so speech starts and stops at once
+constexpr int kDrainMs = 500;      // more than the sound server keeps buffered
 
 // Hands the sink an utterance's samples as they are made; silence while the next ones are on
 // their way, the end once the sentence is complete and played.
@@ -63,8 +64,7 @@ public:
         if (!device.isNull() && device.isFormatSupported(format)) {
             sink_ = new QAudioSink(device, format, this);
             sink_->setBufferSize(format.bytesForDuration(kSinkBufferMs * 1000));
-            connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State s) {
-                if (s == QAudio::IdleState && current_ && current_->done()) finish();
+            connect(sink_, &QAudioSink::stateChanged, this, [this] {
                 if (sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError)
                     live = false;
             });
@@ -103,7 +103,11 @@ private:
                                         : clock_.nsecsElapsed() / 1000;
         const qint64 length = current_->length();
         heard = std::clamp<qint64>(us * rate / 1'000'000, 0, length);
-        if (!live && current_->done() && heard >= length) finish();
+        // The sound server still holds the last samples when the sink has taken them all: the
+        // stream ends only once they must have been heard.
+        const qint64 lengthUs = length * 1'000'000 / rate;
+        if (current_->done() && clock_.nsecsElapsed() / 1000 >= lengthUs + kDrainMs * 1000)
+            finish();
     }
     void finish() {
         heard = current_ ? current_->length() : 0;

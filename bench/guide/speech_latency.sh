@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
 # Benchmark: time from "Speak" to the first sound at a PulseAudio null sink, for a ten-word
 # sentence, over several runs (goal: under 150 ms). The recorder adds its own few milliseconds.
-# A null sink left alone renders in blocks of up to two seconds; a silent low-latency stream keeps
-# it rendering in small blocks, as a sound card does.
 # Usage: bench/guide/speech_latency.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,11 +9,7 @@ runs=${2:-5}
 ninja -C "$build" guidesay >/dev/null
 source "$here/../../tests/guide/pulse.sh"
 start_pulse
-keep_busy() { pacat --latency-msec=10 --format=s16le --channels=1 --rate=22050 </dev/zero; }
-keep_busy &
-busy=$!
-trap 'kill $busy; stop_pulse' EXIT
-sleep 1.5
+trap stop_pulse EXIT
 sentence="Вот некоторые объекты Visual Basic, наведи на них указатель мыши."
 for warm in 500 0; do
   for _ in $(seq "$runs"); do

@@ -6,9 +6,14 @@ start_pulse() {
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-level=error \
     -L module-native-protocol-unix -L "module-null-sink sink_name=guide_test" &
   pulse=$!
-  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "FAIL: no PulseAudio server" >&2
-  return 1
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  pactl info >/dev/null 2>&1 || { echo "FAIL: no PulseAudio server" >&2; return 1; }
+  # A null sink left alone renders in blocks of up to two seconds, late and cut off when a
+  # client leaves; a silent low-latency stream keeps it rendering in small blocks, as a sound
+  # card does.
+  pacat --latency-msec=10 --format=s16le --channels=1 --rate=22050 </dev/zero &
+  busy=$!
+  sleep 1
 }
 
 # Raw 16-bit mono samples at 22050 Hz from the null sink's monitor.
@@ -20,6 +25,7 @@ record() {
 
 stop_pulse() {
   [ -n "${recorder:-}" ] && kill "$recorder" 2>/dev/null
+  [ -n "${busy:-}" ] && kill "$busy" 2>/dev/null
   [ -n "${pulse:-}" ] && kill "$pulse" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$XDG_RUNTIME_DIR"
