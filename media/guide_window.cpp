@@ -131,6 +131,7 @@ void GuideWindow::chooseLook() {
 void GuideWindow::stepStarted(const GuideStep& step) {
     using Kind = GuideStep::Kind;
     if (step.kind == Kind::Show && !isVisible()) {
+        // The first frame is drawn before the window appears, so it never shows a stale one.
         chooseLook();
         move(toGlobal(queue_.position()));
         frame();
@@ -139,19 +140,18 @@ void GuideWindow::stepStarted(const GuideStep& step) {
     }
     if (step.kind == Kind::Speak && step.durationMs > 0)
         balloon_.say(step.text, geometry(), mouth());
-    frame();
+    // The next frame follows soon; the call that started the step returns at once.
+    if (isVisible()) runFrames(kActiveFrameMs);
 }
 
 void GuideWindow::stepEnded(const GuideStep& step) {
     if (step.kind == GuideStep::Kind::Hide) hide();
     if (step.kind == GuideStep::Kind::Speak) balloon_.hide();
-    frame();
 }
 
 void GuideWindow::stopped() {
     balloon_.hide();
     if (!queue_.visible()) hide();
-    frame();
 }
 
 void GuideWindow::runFrames(int intervalMs) {

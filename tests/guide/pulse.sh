@@ -27,6 +27,6 @@ stop_pulse() {
   [ -n "${recorder:-}" ] && kill "$recorder" 2>/dev/null
   [ -n "${busy:-}" ] && kill "$busy" 2>/dev/null
   [ -n "${pulse:-}" ] && kill "$pulse" 2>/dev/null
-  wait 2>/dev/null
+  [ -n "${pulse:-}" ] && wait "$pulse" 2>/dev/null
   rm -rf "$XDG_RUNTIME_DIR"
 }
