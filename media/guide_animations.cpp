@@ -23,7 +23,37 @@ std::vector<GuideKey> operator+(std::vector<GuideKey> a, const std::vector<Guide
     return a;
 }
 
+// A pose held through an animation with the changes of one moment: the numbers add up, and a
+// face or a prop that the change names replaces the held one.
+GuidePose operator+(GuidePose held, const GuidePose& change) {
+    held.lift += change.lift;
+    held.lean += change.lean;
+    held.squash += change.squash;
+    held.headTilt += change.headTilt;
+    held.lookX += change.lookX;
+    held.lookY += change.lookY;
+    held.leftArm += change.leftArm;
+    held.rightArm += change.rightArm;
+    held.hat += change.hat;
+    held.propShown += change.propShown;
+    held.magic += change.magic;
+    held.cloud += change.cloud;
+    if (change.eyes != GuideEyes::Open) held.eyes = change.eyes;
+    if (change.mouth != GuideMouth::Smile) held.mouth = change.mouth;
+    if (change.prop != GuideProp::None) held.prop = change.prop;
+    return held;
+}
+
 std::vector<GuideAnimation> makeAnimations() {
+    // Poses some animations hold while other things move.
+    const GuidePose casting{.lookX = 0.5f, .lookY = -1, .rightArm = 140, .mouth = M::Round};
+    const GuidePose horn{.leftArm = -118, .rightArm = 150, .prop = P::Horn, .propShown = 1};
+    const GuidePose blowing = horn + GuidePose{.eyes = E::Closed, .mouth = M::Round};
+    const GuidePose cheering{.leftArm = 150, .rightArm = 150, .eyes = E::Happy, .mouth = M::Open};
+    const GuidePose thinking{
+        .headTilt = 6, .lookX = 0.6f, .lookY = -1, .leftArm = 150, .prop = P::Gear, .propShown = 1};
+    const GuidePose reading{
+        .lookY = 1, .leftArm = -6, .rightArm = -6, .prop = P::Book, .propShown = 1};
     return {
         {"RestPose",
          1000,
@@ -61,21 +91,9 @@ std::vector<GuideAnimation> makeAnimations() {
           {1100, {.headTilt = 7, .lookX = 0.5f, .leftArm = -10, .mouth = M::Small}},
           {1350, {.headTilt = 0, .mouth = M::Small}}}},
         {"DoMagic1", 2600,
-         std::vector<GuideKey>{
-             {450, {.lookX = 0.5f, .lookY = -1, .rightArm = 150, .mouth = M::Round}}} +
-             waving(650, 1650, 250,
-                    {.lookX = 0.5f,
-                     .lookY = -1,
-                     .rightArm = 140,
-                     .hat = -4,
-                     .mouth = M::Round,
-                     .magic = 0.5f},
-                    {.lookX = 0.7f,
-                     .lookY = -1,
-                     .rightArm = 156,
-                     .hat = 4,
-                     .mouth = M::Round,
-                     .magic = 0.8f}) +
+         std::vector<GuideKey>{{450, casting + GuidePose{.rightArm = 10}}} +
+             waving(650, 1650, 250, casting + GuidePose{.hat = -4, .magic = 0.5f},
+                    casting + GuidePose{.lookX = 0.2f, .rightArm = 16, .hat = 4, .magic = 0.8f}) +
              std::vector<GuideKey>{
                  {1950,
                   {.lift = 4, .rightArm = 152, .eyes = E::Happy, .mouth = M::Open, .magic = 1}},
@@ -103,41 +121,11 @@ std::vector<GuideAnimation> makeAnimations() {
           {2000, {.rightArm = 40, .eyes = E::Happy, .magic = 0.2f}}}},
         {"Announce",
          2400,
-         {{400, {.leftArm = -118, .rightArm = 150, .prop = P::Horn, .propShown = 1}},
-          {700,
-           {.squash = 0.04f,
-            .leftArm = -118,
-            .rightArm = 150,
-            .eyes = E::Closed,
-            .mouth = M::Round,
-            .prop = P::Horn,
-            .propShown = 1}},
-          {1100,
-           {.lift = 3,
-            .squash = 0.06f,
-            .leftArm = -118,
-            .rightArm = 150,
-            .eyes = E::Closed,
-            .mouth = M::Round,
-            .prop = P::Horn,
-            .propShown = 1}},
-          {1500,
-           {.squash = 0.03f,
-            .leftArm = -118,
-            .rightArm = 150,
-            .eyes = E::Closed,
-            .mouth = M::Round,
-            .prop = P::Horn,
-            .propShown = 1}},
-          {1900,
-           {.lift = 3,
-            .squash = 0.05f,
-            .leftArm = -118,
-            .rightArm = 150,
-            .eyes = E::Happy,
-            .mouth = M::Round,
-            .prop = P::Horn,
-            .propShown = 1}},
+         {{400, horn},
+          {700, blowing + GuidePose{.squash = 0.04f}},
+          {1100, blowing + GuidePose{.lift = 3, .squash = 0.06f}},
+          {1500, blowing + GuidePose{.squash = 0.03f}},
+          {1900, horn + GuidePose{.lift = 3, .squash = 0.05f, .eyes = E::Happy, .mouth = M::Round}},
           {2150, {.eyes = E::Happy, .prop = P::Horn}}}},
         {"Explain",
          2400,
@@ -148,94 +136,32 @@ std::vector<GuideAnimation> makeAnimations() {
         {"Congratulate_2",
          2400,
          {{300, {.squash = -0.08f, .leftArm = 30, .rightArm = 30, .eyes = E::Happy}},
-          {600,
-           {.lift = 14,
-            .squash = 0.06f,
-            .leftArm = 152,
-            .rightArm = 152,
-            .hat = -8,
-            .eyes = E::Happy,
-            .mouth = M::Open,
-            .magic = 1}},
-          {900,
-           {.squash = -0.06f,
-            .leftArm = 150,
-            .rightArm = 150,
-            .eyes = E::Happy,
-            .mouth = M::Open,
-            .magic = 0.8f}},
+          {600, cheering + GuidePose{.lift = 14,
+                                     .squash = 0.06f,
+                                     .leftArm = 2,
+                                     .rightArm = 2,
+                                     .hat = -8,
+                                     .magic = 1}},
+          {900, cheering + GuidePose{.squash = -0.06f, .magic = 0.8f}},
           {1200,
-           {.lift = 11,
-            .squash = 0.05f,
-            .leftArm = 155,
-            .rightArm = 155,
-            .hat = 8,
-            .eyes = E::Happy,
-            .mouth = M::Open,
-            .magic = 1}},
+           cheering +
+               GuidePose{
+                   .lift = 11, .squash = 0.05f, .leftArm = 5, .rightArm = 5, .hat = 8, .magic = 1}},
           {1500,
-           {.squash = -0.04f,
-            .leftArm = 150,
-            .rightArm = 150,
-            .eyes = E::Happy,
-            .mouth = M::Open,
-            .magic = 0.5f}},
+           cheering + GuidePose{.squash = -0.04f, .leftArm = -10, .rightArm = -10, .magic = 0.5f}},
           {1900, {.leftArm = 60, .rightArm = 60, .eyes = E::Happy}}}},
         {"Process",
          2800,
-         {{400,
-           {.headTilt = 6,
-            .lookX = 0.6f,
-            .lookY = -1,
-            .leftArm = 150,
-            .mouth = M::Small,
-            .prop = P::Gear,
-            .propShown = 1}},
-          {1400,
-           {.headTilt = 8,
-            .lookX = 0.8f,
-            .lookY = -1,
-            .leftArm = 140,
-            .mouth = M::Smile,
-            .prop = P::Gear,
-            .propShown = 1}},
-          {2300,
-           {.headTilt = 6,
-            .lookX = 0.6f,
-            .lookY = -1,
-            .leftArm = 152,
-            .eyes = E::Happy,
-            .mouth = M::Open,
-            .prop = P::Gear,
-            .propShown = 1}},
+         {{400, thinking + GuidePose{.mouth = M::Small}},
+          {1400, thinking + GuidePose{.headTilt = 2, .lookX = 0.2f, .leftArm = -10}},
+          {2300, thinking + GuidePose{.leftArm = 2, .eyes = E::Happy, .mouth = M::Open}},
           {2550, {.prop = P::Gear}}}},
         {"Read",
          2800,
-         {{400, {.lookY = 1, .leftArm = -6, .rightArm = -6, .prop = P::Book, .propShown = 1}},
-          {1000,
-           {.headTilt = -3,
-            .lookX = -0.6f,
-            .lookY = 1,
-            .leftArm = -6,
-            .rightArm = -6,
-            .mouth = M::Small,
-            .prop = P::Book,
-            .propShown = 1}},
-          {1700,
-           {.headTilt = 3,
-            .lookX = 0.6f,
-            .lookY = 1,
-            .leftArm = -6,
-            .rightArm = -6,
-            .prop = P::Book,
-            .propShown = 1}},
-          {2300,
-           {.lookY = 1,
-            .leftArm = -6,
-            .rightArm = -6,
-            .eyes = E::Happy,
-            .prop = P::Book,
-            .propShown = 1}},
+         {{400, reading},
+          {1000, reading + GuidePose{.headTilt = -3, .lookX = -0.6f, .mouth = M::Small}},
+          {1700, reading + GuidePose{.headTilt = 3, .lookX = 0.6f}},
+          {2300, reading + GuidePose{.eyes = E::Happy}},
           {2600, {.prop = P::Book}}}},
     };
 }
