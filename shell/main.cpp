@@ -5,29 +5,13 @@
 #include <QTranslator>
 
 #include "media/default_backends.h"
-#include "media/guide.h"
+#include "media/guide_character.h"
 #include "shell/look.h"
 #include "shell/program.h"
 #include "shell/qt_clock.h"
 #include "shell/qt_dialogs.h"
 #include "shell/screens.h"
 #include "shell/view_manager.h"
-
-namespace {
-
-// FIXME: the animated guide character.
-class QuietGuide final : public Guide {
-public:
-    void show() override {}
-    void hide() override {}
-    void moveTo(int, int) override {}
-    void gestureAt(int, int) override {}
-    void play(const QString&) override {}
-    void speak(const QString&) override {}
-    void stop() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,9 +26,9 @@ int main(int argc, char** argv) {
 
     QtClock clock;
     const auto media = makeDefaultBackendFactory(clock);
-    QuietGuide guide;
+    const std::unique_ptr<Guide> guide = makeGuideCharacter(clock);
     QtDialogs dialogs;
-    Program program(screenCatalog(), Services{clock, *media, guide, dialogs, QDir::currentPath()});
+    Program program(screenCatalog(), Services{clock, *media, *guide, dialogs, QDir::currentPath()});
     ViewManager views(program);
     program.start();
     return QApplication::exec();
