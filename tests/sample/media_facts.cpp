@@ -8,18 +8,22 @@
 namespace {
 
 uint32_t le32(const QByteArray& b, qsizetype at) {
+    if (at < 0 || at + 4 > b.size()) return 0;  // a cut file reads as zeros
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
     return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
 }
 uint16_t le16(const QByteArray& b, qsizetype at) {
+    if (at < 0 || at + 2 > b.size()) return 0;  // a cut file reads as zeros
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
     return uint16_t(p[0] | p[1] << 8);
 }
 uint32_t be32(const QByteArray& b, qsizetype at) {
+    if (at < 0 || at + 4 > b.size()) return 0;  // a cut file reads as zeros
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
     return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
 }
 uint16_t be16(const QByteArray& b, qsizetype at) {
+    if (at < 0 || at + 2 > b.size()) return 0;  // a cut file reads as zeros
     const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
     return uint16_t(p[0] << 8 | p[1]);
 }
