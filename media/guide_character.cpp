@@ -1,5 +1,8 @@
 #include "media/guide_character.h"
 
+#include <QTimer>
+#include <optional>
+
 #include "media/espeak_voice.h"
 #include "media/guide_queue.h"
 #include "media/guide_window.h"
@@ -7,23 +10,36 @@
 namespace {
 
 // Owns the parts in the order they depend on each other: the voice outlives the queue that
-// drives it, the queue outlives the window that follows it.
+// drives it, the queue outlives the window that follows it. The window, whose drawing takes a
+// while, is made just after start-up or at the first request, so the menu's first frame never
+// waits for it.
 class GuideCharacter final : public Guide {
 public:
-    explicit GuideCharacter(Clock& clock) : queue_(clock, &voice_), window_(queue_, &voice_) {}
+    explicit GuideCharacter(Clock& clock) : queue_(clock, &voice_) {
+        QTimer::singleShot(kWindowDelayMs, &timerContext_, [this] { queue(); });
+    }
 
-    void show() override { queue_.show(); }
-    void hide() override { queue_.hide(); }
-    void moveTo(int x, int y) override { queue_.moveTo(x, y); }
-    void gestureAt(int x, int y) override { queue_.gestureAt(x, y); }
-    void play(const QString& animation) override { queue_.play(animation); }
-    void speak(const QString& text) override { queue_.speak(text); }
-    void stop() override { queue_.stop(); }
+    void show() override { queue().show(); }
+    void hide() override { queue().hide(); }
+    void moveTo(int x, int y) override { queue().moveTo(x, y); }
+    void gestureAt(int x, int y) override { queue().gestureAt(x, y); }
+    void play(const QString& animation) override { queue().play(animation); }
+    void speak(const QString& text) override { queue().speak(text); }
+    void stop() override { queue().stop(); }
 
 private:
+    static constexpr int kWindowDelayMs = 300;
+
+    // The queue, with the window that follows it made if it is not yet.
+    GuideQueue& queue() {
+        if (!window_) window_.emplace(queue_, &voice_);
+        return queue_;
+    }
+
     EspeakVoice voice_;
     GuideQueue queue_;
-    GuideWindow window_;
+    std::optional<GuideWindow> window_;
+    QObject timerContext_;  // ends the pending start-up timer with the character
 };
 
 }  // namespace

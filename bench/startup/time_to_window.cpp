@@ -13,7 +13,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 50 && !display;
+         ++attempt) {  // the server may still be starting
+        display = XOpenDisplay(nullptr);
+        if (!display) usleep(40000);
+    }
     if (!display) {
         std::fprintf(stderr, "no X display\n");
         return 2;
