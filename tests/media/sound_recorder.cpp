@@ -30,6 +30,7 @@ bool SoundRecorder::start() {
 void SoundRecorder::takeIn() {
     partial_ += parec_.readAllStandardOutput();
     const qsizetype n = partial_.size() / 2;
+    if (n == 0) return;
     const qsizetype old = samples_.size();
     samples_.resize(old + n);
     std::memcpy(samples_.data() + old, partial_.constData(), n * 2);

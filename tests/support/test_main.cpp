@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
+
 #include "tests/support/quiet_platform.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +12,8 @@ int main(int argc, char** argv) {
     silenceOffscreenPlatformWarnings();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // What the tests left to deleteLater goes now, as the event loop would have done it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }
