@@ -116,6 +116,9 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // Only the album can be resized: a window of fixed size is offered no maximise or resize by
+    // the window manager, whatever it makes of the title bar hints.
+    if (d.kind != WindowKind::AlbumWindow) layout->setSizeConstraint(QLayout::SetFixedSize);
     client_ = new ClientArea(d.picture, this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
