@@ -56,6 +56,38 @@ click_twips() {
   xdotool mousemove $((ox + $2 / 15)) $((oy + $3 / 15)) click 1
 }
 
+# Centre of the menu hot spot that opens the screen titled $1, or of "silence" and "exit", in twips.
+menu_spot() {
+  case "$1" in
+    "     Введение") echo 5047 667 ;;
+    "     До уроков") echo 5047 1147 ;;
+    "     Урок 1") echo 5347 1627 ;;
+    "     Урок 2") echo 5347 2047 ;;
+    "     Урок 3") echo 5347 2467 ;;
+    "     Урок 4") echo 5347 2947 ;;
+    "     Урок 5") echo 5347 3427 ;;
+    "     После уроков") echo 5047 3847 ;;
+    " Velmaro") echo 4567 4327 ;;
+    silence) echo 4560 3360 ;;
+    exit) echo 5347 4327 ;;
+    *) return 1 ;;
+  esac
+}
+
+# Clicks the hot spot for $2 on the menu window $1.
+click_menu() {
+  local x y
+  read -r x y < <(menu_spot "$2")
+  click_twips "$1" "$x" "$y"
+}
+
+# Back on the lesson window $1 titled $2: the lesson goes and the menu comes back.
+back_to_menu() {
+  click_twips "$1" $((8160 + 1095 / 2)) $((5400 + 375 / 2))
+  wait_window Form1 >/dev/null || fail "Back on '$2' did not bring the menu back"
+  wait_gone "$2" || fail "'$2' stayed visible after Back"
+}
+
 # Moves the pointer off every window, so that no tooltip or hover look is in a picture.
 park_pointer() { xdotool mousemove 1023 767; }
 

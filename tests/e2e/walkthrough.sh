@@ -124,20 +124,14 @@ expect_fixed_frame() {
   fi
 }
 
-menu_click() { click_twips "$menu" "$1" "$2"; }
-# Opens a teaching screen from the menu hot spot at twips ($2, $3); its window is $lesson.
+# Opens a teaching screen from the menu; its window is $lesson.
 open_lesson() {
   step "$1"
-  menu_click "$2" "$3"
+  click_menu "$menu" "$1"
   lesson=$(expect_window "$1" centred)
   wait_gone Form1 || fail "the menu stayed visible beside '$1'"
 }
-# Back: the lesson goes, the menu comes back.
-back() {
-  click_twips "$lesson" $((8160 + 1095 / 2)) $((5400 + 375 / 2))
-  wait_window Form1 >/dev/null || fail "Back did not bring the menu back"
-  wait_gone "$1" || fail "'$1' stayed visible after Back"
-}
+back() { back_to_menu "$lesson" "$1"; }
 
 step "the menu"
 menu=$(expect_window Form1)
@@ -153,7 +147,7 @@ b=$(looks_like "$menu" "$(ref form1_menu_frame_b)" 40 || true)
 [ "${a:-999}" -lt 40 ] || [ "${b:-999}" -lt 40 ] || fail "the menu shows neither of its frames ($a, $b)"
 echo "   looks like one of its frames (differences $a, $b)"
 
-open_lesson "     Введение" $((4320 + 1455 / 2)) $((480 + 375 / 2))
+open_lesson "     Введение"
 expect_fixed_frame "$lesson" Введение
 expect_look "$lesson" form2_text
 click_twips "$lesson" $((6120 + 2940 / 2)) $((1200 + 2100 / 2))  # the truck
@@ -163,13 +157,13 @@ click_twips "$lesson" $((1440 + 7605 / 2)) $((240 + 2625 / 2))   # the book
 expect_look "$lesson" form2_after_truck
 back "     Введение"
 
-open_lesson "     До уроков" $((4320 + 1455 / 2)) $((960 + 375 / 2))
+open_lesson "     До уроков"
 expect_look "$lesson" form3_text
 click_twips "$lesson" $((6000 + 3510 / 2)) $((300 + 4000 / 2))  # the knight
 expect_look "$lesson" form3_tour
 back "     До уроков"
 
-open_lesson "     Урок 1" $((4920 + 855 / 2)) $((1440 + 375 / 2))
+open_lesson "     Урок 1"
 expect_look "$lesson" form4_text
 click_twips "$lesson" $((6360 + 2655 / 2)) $((3000 + 2655 / 2))  # the computer
 expect_look "$lesson" form4_tour
@@ -179,7 +173,7 @@ click_twips "$lesson" $((6360 + 2775 / 2)) $((1200 + 1455 / 2))  # the project w
 expect_look "$lesson" form4_frame_project
 back "     Урок 1"
 
-open_lesson "     Урок 2" $((4920 + 855 / 2)) $((1800 + 495 / 2))
+open_lesson "     Урок 2"
 expect_look "$lesson" form5_text
 read -r lx ly < <(origin "$lesson")
 xdotool mousemove $((lx + 7000 / 15)) $((ly + 4000 / 15))  # over the car: the picture uncovers
@@ -197,7 +191,7 @@ moving "$lesson" 634x395 || fail "the ball does not bounce"
 echo "   the ball bounces"
 back "     Урок 2"
 
-open_lesson "     Урок 3" $((4920 + 855 / 2)) $((2280 + 375 / 2))
+open_lesson "     Урок 3"
 expect_look "$lesson" form6_text 60  # the date is today's
 if [ -f "$source/assets/form6_image1.svg" ]; then
   read -r lx ly < <(origin "$lesson")
@@ -216,7 +210,7 @@ fi
 back "     Урок 3"
 
 wait_quiet
-open_lesson "     Урок 4" $((4920 + 855 / 2)) $((2760 + 375 / 2))
+open_lesson "     Урок 4"
 listen 4.5
 expect_look "$lesson" form7_clock 60 1.2  # the clock shows the time of day
 heard "the lesson sound and the video, three seconds after arrival"
@@ -224,7 +218,7 @@ click_twips "$lesson" $((6240 + 2970 / 2)) $((360 + 1500 / 2))  # the computer
 expect_look "$lesson" form7_large_picture 60
 back "     Урок 4"
 
-open_lesson "     Урок 5" $((4920 + 855 / 2)) $((3240 + 375 / 2))
+open_lesson "     Урок 5"
 expect_look "$lesson" form8_text
 click_twips "$lesson" $((8040 + 1155 / 2)) $((720 + 4005 / 2))  # the pencils
 album=$(expect_window " Альбом для рисования")
@@ -245,7 +239,7 @@ heard "the album's farewell sound"
 expect_look "$lesson" form8_cartoon_over_arrows
 back "     Урок 5"
 
-open_lesson "     После уроков" $((4320 + 1455 / 2)) $((3600 + 495 / 2))
+open_lesson "     После уроков"
 expect_look "$lesson" form9_text
 if [ -f "$source/assets/form9_image1.svg" ]; then
   wait_quiet
@@ -259,7 +253,7 @@ fi
 back "     После уроков"
 
 step "the author screen"
-menu_click $((4320 + 495 / 2)) $((4080 + 495 / 2))
+click_menu "$menu" " Velmaro"
 author=$(expect_window " Velmaro" centred)
 expect_fixed_frame "$author" "the author screen"
 expect_look "$author" form11_author 60 0.1  # its icon hops
@@ -270,12 +264,12 @@ wait_gone " Velmaro" || fail "the author screen stayed"
 step "silence, then the exit"
 sleep 0.5
 listen 2
-menu_click $((4320 + 480 / 2)) $((3120 + 480 / 2))  # the loudspeaker
+click_menu "$menu" silence
 heard "the silence sound"
 sleep 3
 listen 2
 not_heard "the music stays off after Silence"
-menu_click $((4920 + 855 / 2)) $((4080 + 495 / 2))  # Выход
+click_menu "$menu" exit
 for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$program" 2>/dev/null; then fail "the exit did not end the program"; fi
 wait "$program" || fail "the program ended with status $?"
