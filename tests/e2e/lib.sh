@@ -56,36 +56,63 @@ click_twips() {
   xdotool mousemove $((ox + $2 / 15)) $((oy + $3 / 15)) click 1
 }
 
-# Centre of the menu hot spot that opens the screen titled $1, or of "silence" and "exit", in twips.
+# The menu hot spot that opens the screen titled $1, or the "silence" and "exit" spots: left, top,
+# width and height in twips.
 menu_spot() {
   case "$1" in
-    "     Введение") echo 5047 667 ;;
-    "     До уроков") echo 5047 1147 ;;
-    "     Урок 1") echo 5347 1627 ;;
-    "     Урок 2") echo 5347 2047 ;;
-    "     Урок 3") echo 5347 2467 ;;
-    "     Урок 4") echo 5347 2947 ;;
-    "     Урок 5") echo 5347 3427 ;;
-    "     После уроков") echo 5047 3847 ;;
-    " Velmaro") echo 4567 4327 ;;
-    silence) echo 4560 3360 ;;
-    exit) echo 5347 4327 ;;
+    "     Введение") echo 4320 480 1455 375 ;;
+    "     До уроков") echo 4320 960 1455 375 ;;
+    "     Урок 1") echo 4920 1440 855 375 ;;
+    "     Урок 2") echo 4920 1800 855 495 ;;
+    "     Урок 3") echo 4920 2280 855 375 ;;
+    "     Урок 4") echo 4920 2760 855 375 ;;
+    "     Урок 5") echo 4920 3240 855 375 ;;
+    "     После уроков") echo 4320 3600 1455 495 ;;
+    " Velmaro") echo 4320 4080 495 495 ;;
+    silence) echo 4320 3120 480 480 ;;
+    exit) echo 4920 4080 855 495 ;;
     *) return 1 ;;
   esac
 }
 
 # Clicks the hot spot for $2 on the menu window $1.
 click_menu() {
-  local x y
-  read -r x y < <(menu_spot "$2")
-  click_twips "$1" "$x" "$y"
+  # shellcheck disable=SC2046
+  click_free "$1" $(menu_spot "$2")
 }
 
 # Back on the lesson window $1 titled $2: the lesson goes and the menu comes back.
 back_to_menu() {
-  click_twips "$1" $((8160 + 1095 / 2)) $((5400 + 375 / 2))
+  click_free "$1" 8160 5400 1095 375
   wait_window Form1 >/dev/null || fail "Back on '$2' did not bring the menu back"
   wait_gone "$2" || fail "'$2' stayed visible after Back"
+}
+
+# A point of window $1 within the rectangle left $2, top $3, width $4, height $5 (twips), as screen
+# pixels "X Y": its centre or, where the guide character stands in front of that, another of its
+# points that the guide leaves free (a child clicks beside the guide, too).
+point_free() {
+  local rects fx fy x y ox oy
+  rects=$(guide_rects "$1")
+  read -r ox oy < <(origin "$1")
+  for fy in 50 30 70 15 85; do
+    for fx in 50 30 70 15 85; do
+      x=$((($2 + $4 * fx / 100) / 15))
+      y=$((($3 + $5 * fy / 100) / 15))
+      if ! awk -v x="$x" -v y="$y" -F '[ ,]' '$1 <= x && x <= $3 && $2 <= y && y <= $4 {hit=1} END {exit !hit}' <<<"$rects"; then
+        echo $((ox + x)) $((oy + y))
+        return 0
+      fi
+    done
+  done
+  fail "the guide covers every place of $2,$3 ${4}x$5"
+}
+
+# A left click (or button $6) at a free point of a rectangle of window $1, as point_free finds it.
+click_free() {
+  local x y
+  read -r x y < <(point_free "$1" "$2" "$3" "$4" "$5")
+  xdotool mousemove "$x" "$y" click "${6:-1}"
 }
 
 # Moves the pointer off every window, so that no tooltip or hover look is in a picture.
@@ -103,6 +130,18 @@ guide_rects() {
   done
 }
 
+# Waits (up to 3 s) until the guide's windows stand still over window $1.
+guide_still() {
+  local last now
+  last=$(guide_rects "$1")
+  for _ in $(seq 30); do
+    sleep 0.1
+    now=$(guide_rects "$1")
+    [ "$now" = "$last" ] && return 0
+    last=$now
+  done
+}
+
 # Paints the rectangles on standard input black in picture $1.
 paint_out() {
   local r
@@ -112,13 +151,16 @@ paint_out() {
 # Writes the client area of window $1 (size $3, "WxH") to picture $2, the guide's places painted
 # out.
 client_shot() {
-  local ox oy
+  local ox oy before
   read -r ox oy < <(origin "$1")
+  before=$(guide_rects "$1")
   import -window root png:- | convert - -crop "$3+$ox+$oy" +repage "$2"
-  guide_rects "$1" | paint_out "$2"
+  { echo "$before"; guide_rects "$1"; } | grep . | sort -u >"$2.guide" || true
+  paint_out "$2" <"$2.guide"
 }
 
-# Whether something moves in window $1 (size $2): of three pictures taken 130 ms apart, two differ.
+# Whether something moves in window $1 (size $2) but the guide: of three pictures taken 130 ms
+# apart, two differ.
 moving() {
   local dir
   dir=$(mktemp -d)
@@ -126,6 +168,9 @@ moving() {
     client_shot "$1" "$dir/$i.png" "$2"
     sleep 0.13
   done
+  # What the guide covered in any of them is left out of all.
+  cat "$dir"/*.guide >"$dir/all"
+  for i in 1 2 3; do paint_out "$dir/$i.png" <"$dir/all"; done
   local a b
   a=$(compare -metric AE "$dir/1.png" "$dir/2.png" null: 2>&1 || true)
   b=$(compare -metric AE "$dir/2.png" "$dir/3.png" null: 2>&1 || true)
@@ -140,9 +185,10 @@ looks_like() {
   local dir size rmse diff
   dir=$(mktemp -d)
   size=$(identify -format '%wx%h' "$2")
+  guide_still "$1"
   client_shot "$1" "$dir/shot.png" "$size"
   cp "$2" "$dir/ref.png"
-  guide_rects "$1" | paint_out "$dir/ref.png"
+  paint_out "$dir/ref.png" <"$dir/shot.png.guide"
   rmse=$(compare -metric RMSE "$dir/shot.png" "$dir/ref.png" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p')
   diff=$(awk -v r="${rmse:-1}" 'BEGIN { printf "%d", r * 1000 }')
   echo "$diff"

@@ -150,42 +150,42 @@ echo "   looks like one of its frames (differences $a, $b)"
 open_lesson "     Введение"
 expect_fixed_frame "$lesson" Введение
 expect_look "$lesson" form2_text
-click_twips "$lesson" $((6120 + 2940 / 2)) $((1200 + 2100 / 2))  # the truck
+click_free "$lesson" 6120 1200 2940 2100  # the truck
 expect_look "$lesson" form2_drive
-click_twips "$lesson" $((6000 + 3360 / 2)) $((3960 + 1215 / 2))  # the drawing
-click_twips "$lesson" $((1440 + 7605 / 2)) $((240 + 2625 / 2))   # the book
+click_free "$lesson" 6000 3960 3360 1215  # the drawing
+click_free "$lesson" 1440 240 7605 2625   # the book
 expect_look "$lesson" form2_after_truck
 back "     Введение"
 
 open_lesson "     До уроков"
 expect_look "$lesson" form3_text
-click_twips "$lesson" $((6000 + 3510 / 2)) $((300 + 4000 / 2))  # the knight
+click_free "$lesson" 6000 300 3510 4000  # the knight
 expect_look "$lesson" form3_tour
 back "     До уроков"
 
 open_lesson "     Урок 1"
 expect_look "$lesson" form4_text
-click_twips "$lesson" $((6360 + 2655 / 2)) $((3000 + 2655 / 2))  # the computer
+click_free "$lesson" 6360 3000 2655 2655  # the computer
 expect_look "$lesson" form4_tour
-click_twips "$lesson" $((1320 + 4815 / 2)) $((1320 + 3255 / 2))  # the form window
+click_free "$lesson" 1320 1320 4815 3255  # the form window
 expect_look "$lesson" form4_frame_form
-click_twips "$lesson" $((6360 + 2775 / 2)) $((1200 + 1455 / 2))  # the project window
+click_free "$lesson" 6360 1200 2775 1455  # the project window
 expect_look "$lesson" form4_frame_project
 back "     Урок 1"
 
 open_lesson "     Урок 2"
 expect_look "$lesson" form5_text
-read -r lx ly < <(origin "$lesson")
-xdotool mousemove $((lx + 7000 / 15)) $((ly + 4000 / 15))  # over the car: the picture uncovers
+read -r x y < <(point_free "$lesson" 5900 3000 3400 2280)
+xdotool mousemove "$x" "$y"  # over the car: the picture uncovers
 expect_look "$lesson" form5_picture
 wait_quiet
 listen 2
-click_twips "$lesson" $((2040 + 615 / 2)) $((360 + 1335 / 2))  # the microphone
+click_free "$lesson" 2040 360 615 1335  # the microphone
 heard "the microphone's sound"
-click_twips "$lesson" $((7000)) $((4000))  # the car drives to the left
+click_free "$lesson" 5900 3000 3400 2280  # the car drives to the left
 sleep 2.5
 expect_look "$lesson" form5_car_left
-click_twips "$lesson" $((360 + 1695 / 2)) $((240 + 2535 / 2))  # the baby: the ball bounces
+click_free "$lesson" 360 240 1695 2535  # the baby: the ball bounces
 park_pointer
 moving "$lesson" 634x395 || fail "the ball does not bounce"
 echo "   the ball bounces"
@@ -194,12 +194,11 @@ back "     Урок 2"
 open_lesson "     Урок 3"
 expect_look "$lesson" form6_text 60  # the date is today's
 if [ -f "$source/assets/form6_image1.svg" ]; then
-  read -r lx ly < <(origin "$lesson")
-  xdotool mousemove $((lx + 7000 / 15)) $((ly + 4500 / 15)) click 1  # the kitten: the balls fly
+  click_free "$lesson" 6000 3500 2000 1800  # the kitten: the balls fly
   park_pointer
   moving "$lesson" 634x397 || fail "no ball flies after a left press on the kitten"
   echo "   the ball flies"
-  xdotool mousemove $((lx + 7000 / 15)) $((ly + 4500 / 15)) click 3  # a right press stops it
+  click_free "$lesson" 6000 3500 2000 1800 3  # a right press stops it
   park_pointer
   sleep 0.3
   if moving "$lesson" 634x397; then fail "the ball flies on after a right press"; fi
@@ -214,13 +213,13 @@ open_lesson "     Урок 4"
 listen 4.5
 expect_look "$lesson" form7_clock 60 1.2  # the clock shows the time of day
 heard "the lesson sound and the video, three seconds after arrival"
-click_twips "$lesson" $((6240 + 2970 / 2)) $((360 + 1500 / 2))  # the computer
+click_free "$lesson" 6240 360 2970 1500  # the computer
 expect_look "$lesson" form7_large_picture 60
 back "     Урок 4"
 
 open_lesson "     Урок 5"
 expect_look "$lesson" form8_text
-click_twips "$lesson" $((8040 + 1155 / 2)) $((720 + 4005 / 2))  # the pencils
+click_free "$lesson" 8040 720 1155 4005  # the pencils
 album=$(expect_window " Альбом для рисования")
 if xprop -id "$album" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE_HORZ; then :; else
   fail "the album, a sizable window, cannot be maximised"
@@ -244,9 +243,21 @@ expect_look "$lesson" form9_text
 if [ -f "$source/assets/form9_image1.svg" ]; then
   wait_quiet
   listen 3
-  click_twips "$lesson" 7500 3000  # the ship: the music of the voyage
+  click_free "$lesson" 5900 360 3250 5000  # the ship: the music of the voyage
   expect_look "$lesson" form9_ship 60
   heard "the voyage music"
+  song=$work/songs/tone.wav
+  mkdir -p "$work/songs"
+  sox -n -r 22050 -c 1 -b 16 "$song" synth 3 sine 440 gain -6
+  click_free "$lesson" 360 0 720 720  # the folder with the red lips
+  dialog=$(wait_window "Открыть") || fail "no open-file dialog"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  sleep 0.3
+  xdotool type --delay 20 "$song"
+  listen 2.5
+  xdotool key Return
+  wait_gone "Открыть" || fail "the open-file dialog stayed open"
+  heard "the file the child chose"
 else
   skip "the After-lessons activities (its artwork is not in this checkout)"
 fi
@@ -257,7 +268,7 @@ click_menu "$menu" " Velmaro"
 author=$(expect_window " Velmaro" centred)
 expect_fixed_frame "$author" "the author screen"
 expect_look "$author" form11_author 60 0.1  # its icon hops
-click_twips "$author" 2000 2500
+click_free "$author" 1500 300 2000 1400
 wait_window Form1 >/dev/null || fail "a click on the author screen did not bring the menu back"
 wait_gone " Velmaro" || fail "the author screen stayed"
 
@@ -277,7 +288,13 @@ program=
 
 step "the program wrote nothing"
 snapshot >"$work/after"
-diff "$work/before" "$work/after" || fail "files appeared or changed in the media, working or home folder"
+# The platform's caches (GStreamer's plugin registry, Qt's shader cache) are named, not failed.
+if ! diff "$work/before" "$work/after" | grep '^>' | grep -v "^> $HOME/.cache[/ ]" >"$work/written"; then
+  diff "$work/before" "$work/after" | grep "^> $HOME/.cache/" | cut -d' ' -f2 | sed 's/^/   platform cache: /' || true
+else
+  cat "$work/written"
+  fail "files appeared or changed in the media, working or home folder"
+fi
 
 chmod -R u+w "$work"
 rm -rf "$work"
