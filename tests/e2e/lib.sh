@@ -89,23 +89,27 @@ back_to_menu() {
 }
 
 # A point of window $1 within the rectangle left $2, top $3, width $4, height $5 (twips), as screen
-# pixels "X Y": its centre or, where the guide character stands in front of that, another of its
-# points that the guide leaves free (a child clicks beside the guide, too).
+# pixels "X Y": its centre or, where the guide character or its speech balloon stands in front of
+# that, another of its points that they leave free; where they cover it all, the point once they
+# have moved or gone (a child clicks beside the guide, or waits for the balloon to go).
 point_free() {
   local rects fx fy x y ox oy
-  rects=$(guide_rects "$1")
-  read -r ox oy < <(origin "$1")
-  for fy in 50 30 70 15 85; do
-    for fx in 50 30 70 15 85; do
-      x=$((($2 + $4 * fx / 100) / 15))
-      y=$((($3 + $5 * fy / 100) / 15))
-      if ! awk -v x="$x" -v y="$y" -F '[ ,]' '$1 <= x && x <= $3 && $2 <= y && y <= $4 {hit=1} END {exit !hit}' <<<"$rects"; then
-        echo $((ox + x)) $((oy + y))
-        return 0
-      fi
+  for _ in $(seq 40); do
+    rects=$(guide_rects "$1")
+    read -r ox oy < <(origin "$1")
+    for fy in 50 30 70 15 85; do
+      for fx in 50 30 70 15 85; do
+        x=$((($2 + $4 * fx / 100) / 15))
+        y=$((($3 + $5 * fy / 100) / 15))
+        if ! awk -v x="$x" -v y="$y" -F '[ ,]' '$1 <= x && x <= $3 && $2 <= y && y <= $4 {hit=1} END {exit !hit}' <<<"$rects"; then
+          echo $((ox + x)) $((oy + y))
+          return 0
+        fi
+      done
     done
+    sleep 0.5
   done
-  fail "the guide covers every place of $2,$3 ${4}x$5"
+  fail "the guide covers every place of $2,$3 ${4}x$5 for 20 s"
 }
 
 # A left click (or button $6) at a free point of a rectangle of window $1, as point_free finds it.
