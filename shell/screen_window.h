@@ -28,6 +28,7 @@ public:
     void fireMouse(const Widget* widget, int event, QMouseEvent* e, QWidget* source);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

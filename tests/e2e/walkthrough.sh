@@ -149,6 +149,11 @@ echo "   looks like one of its frames (differences $a, $b)"
 
 open_lesson "     Введение"
 expect_fixed_frame "$lesson" Введение
+# The window manager's own minimise button (openbox always shows one) does not lose the lesson.
+xdotool windowminimize "$lesson"
+sleep 0.5
+wait_window "     Введение" >/dev/null || fail "the minimised lesson did not come back"
+xprop -id "$lesson" WM_STATE | grep -q 'Normal' || fail "the lesson stayed minimised"
 expect_look "$lesson" form2_text
 click_free "$lesson" 6120 1200 2940 2100  # the truck
 expect_look "$lesson" form2_drive

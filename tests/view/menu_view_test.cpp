@@ -3,6 +3,7 @@
 
 #include <QLayout>
 #include <QPushButton>
+#include <QTest>
 
 #include "shell/twips.h"
 #include "tests/view/view_support.h"
@@ -72,6 +73,21 @@ TEST(MenuView, OnlyTheAlbumCanBeResized) {
     ScreenWindow& album = v.window(ScreenId::Form10);
     ASSERT_TRUE(album.isVisible());
     EXPECT_NE(album.minimumSize(), album.maximumSize());
+}
+
+// Some window managers offer a minimise button on every window; only the album stays minimised.
+TEST(MenuView, OnlyTheAlbumStaysMinimised) {
+    ViewedProgram v;
+    v.t.start();
+    v.t.click(ScreenId::Form1, "Image9");
+    v.t.click(ScreenId::Form8, "Image1");
+    for (ScreenId id : {ScreenId::Form8, ScreenId::Form10}) {
+        v.window(id).setWindowState(Qt::WindowMinimized);
+        QTest::qWait(20);
+    }
+    EXPECT_FALSE(v.window(ScreenId::Form8).windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(v.window(ScreenId::Form8).isVisible());
+    EXPECT_TRUE(v.window(ScreenId::Form10).windowState() & Qt::WindowMinimized);
 }
 
 TEST(MenuView, TooltipsKeepTheirBlanks) {
