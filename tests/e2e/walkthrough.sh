@@ -85,22 +85,18 @@ listen() {
   listener=$!
   sleep 0.2
 }
-heard() {
+# Judges what came since `listen`: sound when $1 is "sound", none when it is "quiet".
+judge() {
   [ "$sound" = yes ] || return 0
   wait "$listener"
   local l
   l=$(cat "$work/loudness")
-  [ "${l:-0}" -ge 3 ] || fail "no sound at the sink: $1"
-  echo "   sound at the sink: $1 (RMS $l/1000)"
+  if [ "$1" = sound ] && [ "${l:-0}" -lt 3 ]; then fail "no sound at the sink: $2"; fi
+  if [ "$1" = quiet ] && [ "${l:-0}" -ge 3 ]; then fail "sound at the sink where none is due: $2 (RMS $l/1000)"; fi
+  echo "   $1 at the sink: $2 (RMS $l/1000)"
 }
-not_heard() {
-  [ "$sound" = yes ] || return 0
-  wait "$listener"
-  local l
-  l=$(cat "$work/loudness")
-  [ "${l:-0}" -lt 3 ] || fail "sound at the sink where none is due: $1 (RMS $l/1000)"
-  echo "   quiet: $1"
-}
+heard() { judge sound "$1"; }
+not_heard() { judge quiet "$1"; }
 
 # Waits until the sound of earlier steps (the guide speaking, say) has ended, up to 20 s.
 wait_quiet() {
