@@ -38,14 +38,15 @@ std::string titleOf(Display* display, Window window) {
 
 // Whether the viewer shows text: some dark pixels among mostly light ones.
 bool showsText(Display* display, Window window) {
-    XImage* image = XGetImage(display, window, kViewerLeft, kViewerTop, kViewerWidth,
-                              kViewerHeight, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display, window, kViewerLeft, kViewerTop, kViewerWidth, kViewerHeight,
+                              AllPlanes, ZPixmap);
     if (!image) return false;
     int dark = 0, light = 0;
     for (int y = 0; y < kViewerHeight; y += 2)
         for (int x = 0; x < kViewerWidth; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
-            const int grey = static_cast<int>(((p >> 16) & 0xff) + ((p >> 8) & 0xff) + (p & 0xff)) / 3;
+            const int grey =
+                static_cast<int>(((p >> 16) & 0xff) + ((p >> 8) & 0xff) + (p & 0xff)) / 3;
             dark += grey < 80;
             light += grey > 220;
         }
