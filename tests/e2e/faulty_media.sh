@@ -9,8 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 binary=$(realpath "$1")
 sample=${2:-}
-RANDOM=${MASTERSKAYA_FAULT_SEED:-1210}
+seed=${MASTERSKAYA_FAULT_SEED:-1210}
 events=${MASTERSKAYA_FAULT_EVENTS:-120}
+RANDOM=$seed
+echo "seed $seed, $events events"
 work=$(mktemp -d)
 good=$work/good
 media=$work/media
