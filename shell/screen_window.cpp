@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "lessons/rtf/rtf_reader.h"
@@ -117,6 +118,9 @@ ScreenWindow::ScreenWindow(Program& program, Screen& screen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // Only the album can be resized: a window of fixed size is offered no maximise or resize by
+    // the window manager, whatever it makes of the title bar hints.
+    if (d.kind != WindowKind::AlbumWindow) layout->setSizeConstraint(QLayout::SetFixedSize);
     client_ = new ClientArea(d.picture, this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
@@ -327,6 +331,21 @@ void ScreenWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!syncingPosition_ && isVisible())
         screen_.placedByWindowSystem(QPoint(pixelsToTwips(pos().x()), pixelsToTwips(pos().y())));
+}
+
+// Only the album can be minimised. Some window managers offer the button whatever the window
+// asks for; such a minimising is undone at once, so that no screen is lost out of the child's
+// reach.
+void ScreenWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized) ||
+        screen_.definition().kind == WindowKind::AlbumWindow)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!screen_.visible()) return;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+    });
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

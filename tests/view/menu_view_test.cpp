@@ -1,7 +1,9 @@
 // The menu and the lesson windows as Qt shows them: what a click reaches, sizes and tooltips.
 #include <gtest/gtest.h>
 
+#include <QLayout>
 #include <QPushButton>
+#include <QTest>
 
 #include "shell/twips.h"
 #include "tests/view/view_support.h"
@@ -54,6 +56,38 @@ TEST(MenuView, WindowsHaveTheirClientSizesAndCaptions) {
         EXPECT_EQ(v.window(row.id).clientArea()->size(), row.size) << row.caption;
         EXPECT_EQ(v.window(row.id).windowTitle(), QString::fromUtf8(row.caption));
     }
+}
+
+// A window of fixed size is offered no maximise or resize by the window manager.
+TEST(MenuView, OnlyTheAlbumCanBeResized) {
+    ViewedProgram v;
+    v.t.start();
+    for (ScreenId id : {ScreenId::Form1, ScreenId::Form4, ScreenId::Form9, ScreenId::Form11}) {
+        ScreenWindow& window = v.window(id);
+        window.layout()->activate();  // as showing it does
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << nameOf(id);
+        EXPECT_EQ(window.maximumSize(), window.clientArea()->size()) << nameOf(id);
+    }
+    v.t.click(ScreenId::Form1, "Image9");
+    v.t.click(ScreenId::Form8, "Image1");
+    ScreenWindow& album = v.window(ScreenId::Form10);
+    ASSERT_TRUE(album.isVisible());
+    EXPECT_NE(album.minimumSize(), album.maximumSize());
+}
+
+// Some window managers offer a minimise button on every window; only the album stays minimised.
+TEST(MenuView, OnlyTheAlbumStaysMinimised) {
+    ViewedProgram v;
+    v.t.start();
+    v.t.click(ScreenId::Form1, "Image9");
+    v.t.click(ScreenId::Form8, "Image1");
+    for (ScreenId id : {ScreenId::Form8, ScreenId::Form10}) {
+        v.window(id).setWindowState(Qt::WindowMinimized);
+        QTest::qWait(20);
+    }
+    EXPECT_FALSE(v.window(ScreenId::Form8).windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(v.window(ScreenId::Form8).isVisible());
+    EXPECT_TRUE(v.window(ScreenId::Form10).windowState() & Qt::WindowMinimized);
 }
 
 TEST(MenuView, TooltipsKeepTheirBlanks) {

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# A seeded random run of the real program (built with sanitizers, this is the sanitizer run) with
+# its media going bad between the events: files vanish, turn empty, lose their ends or fill with
+# noise, and come back. The child clicks, presses and moves at random over whatever window is
+# shown; at the end the program must be alive, leave through the menu's exit with status 0, and have
+# printed no sanitizer report. MASTERSKAYA_FAULT_SEED picks another run, MASTERSKAYA_FAULT_EVENTS
+# a longer one. Usage: faulty_media.sh PROGRAM [SAMPLE_DIR]
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+binary=$(realpath "$1")
+sample=${2:-}
+seed=${MASTERSKAYA_FAULT_SEED:-1210}
+events=${MASTERSKAYA_FAULT_EVENTS:-120}
+RANDOM=$seed
+echo "seed $seed, $events events"
+work=$(mktemp -d)
+good=$work/good
+media=$work/media
+
+# The good media: the sample folder, or a small set of our own where the checkout has none.
+if [ -d "$sample" ]; then
+  cp -r "$sample" "$good"
+else
+  mkdir -p "$good/EVY"
+  for name in 1.wav 2.wav 11.wav EVY/3.wav EVY/4.wav EVY/9.wav EVY/10.wav EVY/12.wav EVY/13.wav; do
+    sox -n -r 22050 -c 1 -b 16 "$good/$name" synth 0.4 sine 660 gain -12
+  done
+  for name in v d 1 2 3 4 5 p; do
+    printf '{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Lesson %s\\par}' "$name" >"$good/EVY/$name.vrk"
+  done
+fi
+cp -r "$good" "$media"
+files=()
+while IFS= read -r f; do files+=("$f"); done < <(cd "$good" && find . -type f | sed 's|^\./||' | sort)
+
+# One fault on one file: gone, empty, cut short, noise, or good again.
+spoil() {
+  local f=${files[RANDOM % ${#files[@]}]}
+  local size
+  size=$(stat -c %s "$good/$f")
+  case $((RANDOM % 5)) in
+    0) rm -f "$media/$f" ;;
+    1) : >"$media/$f" ;;
+    2) head -c $((size / (2 + RANDOM % 30))) "$good/$f" >"$media/$f" ;;
+    3) head -c $((1 + RANDOM % 4096)) /dev/urandom >"$media/$f" ;;
+    4) cp "$good/$f" "$media/$f" ;;
+  esac
+}
+
+titles=("     Введение" "     До уроков" "     Урок 1" "     Урок 2" "     Урок 3" "     Урок 4"
+  "     Урок 5" "     После уроков")
+
+# A shown window of the program (dialogs and the guide's included), at random.
+some_window() {
+  local shown=()
+  mapfile -t shown < <(xdotool search --onlyvisible --pid "$program" 2>/dev/null || true)
+  ((${#shown[@]})) && echo "${shown[RANDOM % ${#shown[@]}]}"
+}
+
+# The child: a click, a right or middle press, or a move at a random point of a shown window, a
+# key (Escape or Return, which answer any dialog) or a short wait.
+act() {
+  local w x y ox oy ww wh
+  w=$(some_window) || { xdotool key Escape; return; }
+  read -r ox oy < <(origin "$w")
+  read -r ww wh < <(xwininfo -id "$w" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+  x=$((ox + RANDOM % ww))
+  y=$((oy + RANDOM % wh))
+  # Not the menu's exit: that would end the run early.
+  if [ "$w" = "$menu" ] && ((x - ox >= 4920 / 15 && y - oy >= 4080 / 15)); then y=$((oy + 10)); fi
+  case $((RANDOM % 10)) in
+    0 | 1 | 2 | 3) xdotool mousemove "$x" "$y" click 1 ;;
+    4) xdotool mousemove "$x" "$y" click 3 ;;
+    5) xdotool mousemove "$x" "$y" click 2 ;;
+    6) xdotool mousemove "$x" "$y" ;;
+    7) xdotool key Escape ;;
+    8) xdotool key Return ;;
+    9) sleep 0.$((RANDOM % 8)) ;;
+  esac
+}
+
+start_display
+(cd "$media" && exec "$binary" 2>"$work/stderr") &
+program=$!
+menu=$(wait_window Form1) || fail "no menu window"
+
+alive() {
+  kill -0 "$program" 2>/dev/null && return 0
+  local status=0
+  wait "$program" || status=$?
+  echo "the program ended with status $status after event $1" >&2
+  cat "$work/stderr" >&2
+  fail "the program died"
+}
+
+for ((i = 0; i < events; i++)); do
+  ((i % 3)) || spoil
+  # Now and then a lesson from the menu, so that every screen meets the spoilt files.
+  if ((RANDOM % 6 == 0)) && xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1; then
+    click_twips "$menu" $((4320 + RANDOM % 1455)) $((480 + RANDOM % 3600))
+  else
+    act
+  fi
+  sleep 0.05
+  alive "$i"
+done
+
+# Leave through the menu: dialogs answered, lessons and the author screen left, then the exit.
+for _ in 1 2 3; do xdotool key Escape; sleep 0.2; done
+for t in "${titles[@]}"; do
+  id=$(xdotool search --onlyvisible --name "^$t\$" 2>/dev/null | head -n 1 || true)
+  [ -n "$id" ] && click_free "$id" 8160 5400 1095 375 && sleep 0.3
+done
+id=$(xdotool search --onlyvisible --name '^ Velmaro$' 2>/dev/null | head -n 1 || true)
+[ -n "$id" ] && click_free "$id" 1500 300 2000 1400 && sleep 0.3
+alive end
+wait_window Form1 >/dev/null || fail "the menu cannot be reached at the end"
+click_twips "$menu" $((4920 + 855 / 2)) $((4080 + 495 / 2))  # Выход
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$program" 2>/dev/null; then fail "the exit did not end the program"; fi
+status=0
+wait "$program" || status=$?
+program=
+if grep -qE 'Sanitizer|runtime error' "$work/stderr"; then
+  cat "$work/stderr"
+  fail "a sanitizer report"
+fi
+[ "$status" -eq 0 ] || { cat "$work/stderr"; fail "the program ended with status $status"; }
+rm -rf "$work"
+echo "$events events over ${#files[@]} media files going bad and good again"
+echo "1 passed, 0 failed"
