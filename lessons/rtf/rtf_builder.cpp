@@ -130,6 +130,9 @@ Builder::Builder(QTextDocument* doc)
 }
 
 void Builder::run(QByteArrayView input) {
+    // One edit block: Qt then neither lays out nor reports anything until the document is whole.
+    QTextCursor batch(doc_);
+    batch.beginEditBlock();
     Tokenizer tokens(input);
     while (!done_) {
         Token t = tokens.next();
@@ -168,6 +171,7 @@ void Builder::run(QByteArrayView input) {
         }
     }
     finish();
+    batch.endEditBlock();
 }
 
 // Inside a skipped group only the braces count.

@@ -102,7 +102,7 @@ public:
     static constexpr int kMaxTableEntries = 4096;  // fonts, colours, styles, lists, fields
     static constexpr int kMaxColumns = 63;
     static constexpr int kMaxTableCells = 20000;
-    static constexpr int kMaxListItems = 5000;
+    static constexpr int kMaxListItems = 500;
     static constexpr int kMaxPicturePixels = 16'000'000;
     static constexpr qsizetype kMaxPictureBytes = 96 * 1024 * 1024;  // decoded, for all pictures
     static constexpr int kMaxPictureSide = 2000;                     // shown size, in pixels
@@ -252,7 +252,7 @@ private:
     ShownList legacyList_;
     int legacyStyle_ = 0;
     QString legacyBefore_, legacyAfter_;
-    int listItemsLeft_ = kMaxListItems * 4;
+    int listItemsLeft_ = kMaxListItems * 10;
     QString pnText_;
 
     QTextTable* table_ = nullptr;

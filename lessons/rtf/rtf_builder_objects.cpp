@@ -125,15 +125,21 @@ void Builder::startTable() {
     cursor_ = table_->cellAt(0, 0).firstCursorPosition();
 }
 
+// Rows are added to the table in growing batches and the spare ones removed when it ends: Qt
+// re-indexes all cells of a table after each change of its shape.
 void Builder::startRow() {
     rowOpen_ = true;
     cellDone_ = false;
-    if (cellsLeft_ < table_->columns()) {
-        pendingBreak_ = true;  // out of cells: the rest goes into the last one
-        return;
+    if (row_ + 1 >= table_->rows()) {
+        const int columns = table_->columns();
+        const int batch = std::min(table_->rows(), cellsLeft_ / columns);
+        if (batch <= 0) {
+            pendingBreak_ = true;  // out of cells: the rest goes into the last one
+            return;
+        }
+        table_->appendRows(batch);
+        cellsLeft_ -= batch * columns;
     }
-    table_->appendRows(1);
-    cellsLeft_ -= table_->columns();
     ++row_;
     col_ = 0;
     addColumnsFor(static_cast<int>(cellx_.size()));
@@ -174,6 +180,11 @@ void Builder::formatRowCells() {
 }
 
 void Builder::leaveTable() {
+    const int spare = table_->rows() - row_ - 1;
+    if (spare > 0) {
+        table_->removeRows(row_ + 1, spare);
+        cellsLeft_ += spare * table_->columns();
+    }
     table_ = nullptr;
     rowOpen_ = cellDone_ = false;
     cursor_.movePosition(QTextCursor::End);  // the empty block that follows every table

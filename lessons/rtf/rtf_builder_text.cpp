@@ -211,6 +211,7 @@ void Builder::finishBlock(const GroupState& s) {
 void Builder::finish() {
     flushText();
     if (blockOpen_) finishBlock(state());
+    if (table_) leaveTable();
     QTextOption option = doc_->defaultTextOption();
     option.setTabStopDistance(pixels(tabStop_));
     doc_->setDefaultTextOption(option);

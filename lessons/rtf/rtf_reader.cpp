@@ -1,7 +1,7 @@
 #include "lessons/rtf/rtf_reader.h"
 
-#include <QFont>
 #include <QStringDecoder>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 #include "lessons/rtf/rtf_builder.h"
@@ -18,11 +18,12 @@ void readPlainText(QTextDocument& doc, QByteArrayView bytes) {
         if (c == u'\r') c = u'\n';
         if (c.unicode() < 0x20 && c != u'\n' && c != u'\t') c = QChar::Space;
     }
-    QFont font;
-    font.setFamilies(openStandIns(QStringLiteral("MS Sans Serif")));
-    font.setPointSizeF(10);
-    doc.setDefaultFont(font);
-    doc.setPlainText(text);
+    QTextCharFormat format;
+    format.setFontFamilies(openStandIns(QStringLiteral("MS Sans Serif")));
+    format.setFontPointSize(10);
+    QTextCursor cursor(&doc);
+    cursor.insertText(text, format);
+    cursor.setBlockCharFormat(format);
 }
 
 }  // namespace
