@@ -822,11 +822,14 @@ void Builder::onSymbol(char c) {
 }
 
 void Builder::onHex(int byte) {
-    const char c = static_cast<char>(byte);
-    if (state().dest == Dest::LevelText && byte < 0x20) {
-        levelText_ += QChar(byte);  // the length and the level number places
+    if (byte < 0x20) {
+        if (state().dest == Dest::LevelText)
+            levelText_ += QChar(byte);  // the length and the level number places
+        else if (byte == '\t')
+            appendText(QStringLiteral("\t"));
         return;
     }
+    const char c = static_cast<char>(byte);
     appendBytes(QByteArrayView(&c, 1));
 }
 

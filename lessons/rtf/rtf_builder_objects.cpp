@@ -115,6 +115,13 @@ void Builder::startTable() {
     f.setColumnWidthConstraints(columnWidths());
     if (!cellx_.empty() && cellx_.back() - rowLeft_ > kFixedTableTwips)
         f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    if (!pendingBreak_ && cursor_.block().length() == 1) {
+        // Qt keeps an empty paragraph before a table that starts the document or follows
+        // another: it takes no room, as the writer never wrote it.
+        QTextBlockFormat empty;
+        empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
+        cursor_.setBlockFormat(empty);
+    }
     table_ = cursor_.insertTable(1, columns, f);
     cellsLeft_ -= columns;
     row_ = col_ = 0;

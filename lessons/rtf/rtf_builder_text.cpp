@@ -277,7 +277,15 @@ QTextBlockFormat Builder::blockFormat(const ParaProps& pa) const {
         f.setLineHeight(pixels(-pa.line), QTextBlockFormat::FixedHeight);
     const QColor bg = color(pa.bg);
     if (bg.isValid()) f.setBackground(bg);
-    if (!pa.tabs.isEmpty()) f.setTabPositions(pa.tabs);
+    if (!pa.tabs.isEmpty()) {
+        // RTF measures tab stops from the page margin, Qt from the paragraph's own left edge.
+        QList<QTextOption::Tab> tabs;
+        for (QTextOption::Tab tab : pa.tabs) {
+            tab.position -= pixels(left);
+            if (tab.position > 0) tabs << tab;
+        }
+        f.setTabPositions(tabs);
+    }
     return f;
 }
 
