@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "lessons/rtf/rtf_builder.h"
+#include "lessons/rtf/rtf_height.h"
 
 namespace rtf {
 
@@ -124,7 +125,10 @@ char16_t symbolWordChar(Id id) {
 }  // namespace
 
 Builder::Builder(QTextDocument* doc)
-    : doc_(doc), cursor_(doc), defaultFamilies_(familiesFor({}, FontKind::Roman)) {
+    : doc_(doc),
+      cursor_(doc),
+      heightLeft_(kMaxDocumentHeight),
+      defaultFamilies_(familiesFor({}, FontKind::Roman)) {
     states_.reserve(kMaxDepth + 1);
     states_.emplace_back();  // outside the document's own group
 }

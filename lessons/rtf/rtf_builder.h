@@ -103,6 +103,12 @@ public:
     static constexpr int kMaxColumns = 63;
     static constexpr int kMaxTableCells = 20000;
     static constexpr int kMaxListItems = 500;
+    // Qt lays out a paragraph in time growing with the square of its pieces (runs of one format,
+    // of one script, pictures, tabs): past these a paragraph keeps the format of its last run,
+    // tabs become blanks and other pieces go on in a new block.
+    static constexpr int kMaxRunsPerParagraph = 400;
+    static constexpr int kMaxPiecesPerParagraph = 800;
+    static constexpr int kMaxTabsPerParagraph = 64;
     static constexpr int kMaxPicturePixels = 16'000'000;
     static constexpr qsizetype kMaxPictureBytes = 96 * 1024 * 1024;  // decoded, for all pictures
     static constexpr int kMaxPictureSide = 2000;                     // shown size, in pixels
@@ -177,6 +183,9 @@ private:
     void beginRun();
     void flushBytes();
     void flushText();
+    void insertRun(QStringView text);
+    void countPiece();
+    void blockStarted();
     void ensureContent(const ParaProps& pa);
     void endParagraph();
     void finishBlock(const GroupState& s);
@@ -188,6 +197,8 @@ private:
     FontDef& definedFont();
     void finishFont();
     void addColor();
+    double lineHeight(const CharProps& ch, const ParaProps& pa) const;
+    void spend(double pixels);
 
     // Tables, lists, pictures, fields (rtf_builder_objects.cpp).
     bool wantsTable(const ParaProps& pa) const;
@@ -221,6 +232,7 @@ private:
     int ansiCodePage_ = 1252;
     int defaultFont_ = 0;
     int tabStop_ = 720;
+    double heightLeft_;  // see rtf_height.h
 
     // The run of text not yet in the document: bytes in one code page, then decoded text.
     QByteArray pendingBytes_;
@@ -228,6 +240,10 @@ private:
     QString pendingText_;
     CharProps pendingProps_;
     bool pendingSurrogate_ = false;
+    int runsInBlock_ = 0;
+    int piecesInBlock_ = 0;
+    int tabsInBlock_ = 0;
+    QChar::Script lastScript_ = QChar::Script_Unknown;
     CharProps cachedProps_;
     QTextCharFormat cachedFormat_;
     bool cachedValid_ = false;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "lessons/rtf/rtf_builder.h"
+#include "lessons/rtf/rtf_height.h"
 
 namespace rtf {
 
@@ -128,6 +129,7 @@ void Builder::startTable() {
     rowOpen_ = true;
     cellDone_ = false;
     pendingBreak_ = false;
+    blockStarted();
     formatRowCells();
     cursor_ = table_->cellAt(0, 0).firstCursorPosition();
 }
@@ -149,10 +151,12 @@ void Builder::startRow() {
     }
     ++row_;
     col_ = 0;
+    spend(lineHeight(CharProps{}, ParaProps{}) + 2 * table_->format().cellPadding() + 1);
     addColumnsFor(static_cast<int>(cellx_.size()));
     formatRowCells();
     cursor_ = table_->cellAt(row_, 0).firstCursorPosition();
     pendingBreak_ = false;
+    blockStarted();
 }
 
 void Builder::nextCell() {
@@ -165,6 +169,7 @@ void Builder::nextCell() {
     ++col_;
     cursor_ = table_->cellAt(row_, col_).firstCursorPosition();
     pendingBreak_ = false;
+    blockStarted();
 }
 
 void Builder::addColumnsFor(int cells) {
@@ -196,6 +201,7 @@ void Builder::leaveTable() {
     rowOpen_ = cellDone_ = false;
     cursor_.movePosition(QTextCursor::End);  // the empty block that follows every table
     pendingBreak_ = false;
+    blockStarted();
 }
 
 void Builder::endCell() {
@@ -327,10 +333,13 @@ void Builder::insertPicture() {
     pict_.hex.clear();
     pict_.binary.clear();
     // A picture that cannot be shown (a metafile, broken data) keeps its place as an empty frame.
+    if (shown.height() > heightLeft_) return;
     const QString name = image.isNull() ? frameImage(shown) : addImage(image);
     if (name.isEmpty()) return;
+    spend(shown.height());
     flushText();
     ensureContent(s.pa);
+    countPiece();
     QTextImageFormat f;
     f.setName(name);
     f.setWidth(shown.width());

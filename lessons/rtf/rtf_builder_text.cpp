@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "lessons/rtf/rtf_builder.h"
+#include "lessons/rtf/rtf_height.h"
 
 namespace rtf {
 
@@ -109,7 +110,10 @@ void Builder::appendText(const QString& text) {
             if (s.ch.hidden) return;
             beginRun();
             flushBytes();
-            pendingText_ += text;
+            if (text == u"\t" && ++tabsInBlock_ > kMaxTabsPerParagraph)
+                pendingText_ += u' ';
+            else
+                pendingText_ += text;
             break;
         case Dest::FieldInst:
             if (fieldInst_[s.field].size() < kMaxInstructionLength) fieldInst_[s.field] += text;
@@ -147,7 +151,8 @@ void Builder::beginRun() {
         flushText();
         ensureContent(s.pa);
     }
-    if (!(s.ch == pendingProps_)) {
+    // Past its limit of runs, a paragraph keeps the format of its last run.
+    if (!(s.ch == pendingProps_) && runsInBlock_ < kMaxRunsPerParagraph) {
         flushText();
         pendingProps_ = s.ch;
     }
@@ -163,8 +168,49 @@ void Builder::flushText() {
     flushBytes();
     if (pendingText_.isEmpty()) return;
     if (std::exchange(pendingSurrogate_, false)) mendSurrogates(pendingText_);
-    cursor_.insertText(pendingText_, charFormat(pendingProps_));
+    const double px = fontPixels(pendingProps_.halfPoints);
+    const double line = lineHeight(pendingProps_, state().pa);
+    const bool narrow = table_ != nullptr;
+    const qsizetype fit = fittingLength(pendingText_, px, line, narrow, heightLeft_);
+    if (fit < pendingText_.size()) {
+        pendingText_.truncate(fit);
+        done_ = true;  // the rest of the document would be too tall to lay out
+    }
+    spend(runHeight(pendingText_, px, line, narrow));
+    ++runsInBlock_;
+    insertRun(pendingText_);
     pendingText_.resize(0);
+}
+
+// Inserts a run, counting the changes of script in it as pieces of the paragraph.
+void Builder::insertRun(QStringView text) {
+    const QTextCharFormat format = charFormat(pendingProps_);
+    countPiece();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar::Script script = text[i].script();
+        if (script <= QChar::Script_Common || script == lastScript_) continue;
+        if (piecesInBlock_ + 1 >= kMaxPiecesPerParagraph) {
+            cursor_.insertText(text.sliced(start, i - start).toString(), format);
+            start = i;
+        }
+        countPiece();
+        lastScript_ = script;
+    }
+    cursor_.insertText(text.sliced(start).toString(), format);
+}
+
+void Builder::countPiece() {
+    if (++piecesInBlock_ < kMaxPiecesPerParagraph) return;
+    // The paragraph goes on in a block of its own.
+    cursor_.setBlockFormat(blockFormat(state().pa));
+    cursor_.insertBlock();
+    blockStarted();
+}
+
+void Builder::blockStarted() {
+    runsInBlock_ = piecesInBlock_ = tabsInBlock_ = 0;
+    lastScript_ = QChar::Script_Unknown;
 }
 
 // The block (and table cell) for content with paragraph properties `pa`.
@@ -182,6 +228,7 @@ void Builder::ensureContent(const ParaProps& pa) {
     if (pendingBreak_) {
         cursor_.insertBlock();
         pendingBreak_ = false;
+        blockStarted();
     }
     blockOpen_ = true;
 }
@@ -206,6 +253,18 @@ void Builder::finishBlock(const GroupState& s) {
         cursor_.setBlockCharFormat(charFormat(ch));
     applyList(s.pa);
     blockOpen_ = false;
+    if (!table_) spend(lineHeight(s.ch, s.pa) + pixels(s.pa.before + s.pa.after));
+}
+
+double Builder::lineHeight(const CharProps& ch, const ParaProps& pa) const {
+    const double natural = 1.25 * fontPixels(ch.halfPoints);
+    if (pa.line > 0 && pa.lineMultiple) return natural * pa.line / 240.0;
+    return std::max(natural, pixels(std::abs(pa.line)));
+}
+
+void Builder::spend(double pixels) {
+    heightLeft_ -= pixels;
+    if (heightLeft_ <= 0) done_ = true;
 }
 
 void Builder::finish() {

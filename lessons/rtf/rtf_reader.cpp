@@ -6,6 +6,7 @@
 
 #include "lessons/rtf/rtf_builder.h"
 #include "lessons/rtf/rtf_fonts.h"
+#include "lessons/rtf/rtf_height.h"
 
 namespace rtf {
 
@@ -18,9 +19,12 @@ void readPlainText(QTextDocument& doc, QByteArrayView bytes) {
         if (c == u'\r') c = u'\n';
         if (c.unicode() < 0x20 && c != u'\n' && c != u'\t') c = QChar::Space;
     }
+    constexpr int kHalfPoints = 20;
+    const double px = fontPixels(kHalfPoints);
+    text.truncate(fittingLength(text, px, 1.25 * px, false, kMaxDocumentHeight));
     QTextCharFormat format;
     format.setFontFamilies(openStandIns(QStringLiteral("MS Sans Serif")));
-    format.setFontPointSize(10);
+    format.setFontPointSize(kHalfPoints / 2.0);
     QTextCursor cursor(&doc);
     cursor.insertText(text, format);
     cursor.setBlockCharFormat(format);

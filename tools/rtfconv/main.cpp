@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
         if (a == u"--text" || a == u"--html" || a == u"--png")
             mode = a;
         else if (a == u"--width" && i + 1 < args.size())
-            width = std::clamp(args.at(++i).toInt(), 16, 10000);
+            width = std::clamp(args.at(++i).toInt(), 256,
+                               10000);  // the reader's height bound holds from 256
         else if (a.startsWith(u"--"))
             return usage();
         else
