@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const QTextDocument& d) {
                         // Cut into blocks that Qt lays out quickly, with nothing lost.
                         EXPECT_GT(d.blockCount(), 100);
-                        EXPECT_EQ(linesOf(d).join(QString()).size(), 1'200'000);
+                        EXPECT_EQ(linesOf(d).join(QString()).size(), 800'000);  // "aбbα"
                     }},
         HostileCase{"AHundredThousandPicturesInAParagraph",
                     [] {
