@@ -1,5 +1,6 @@
 #include "lessons/textbook_view.h"
 
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "lessons/rtf/rtf_reader.h"
@@ -31,4 +32,6 @@ void TextbookView::setRtf(const QByteArray& rtf) {
     next->setDocumentMargin(kTextMargin);
     setDocument(next.get());  // the old document goes only after the switch
     document_ = std::move(next);
+    verticalScrollBar()->setValue(0);  // Qt would keep the old place, clamped to the new text
+    horizontalScrollBar()->setValue(0);
 }
