@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "lessons/rtf/rtf_fonts.h"
+
 QColor toQColor(ColorValue value) {
     if (value == kNoColor) return {};
     if (!isSystemColor(value)) return QColor(redOf(value), greenOf(value), blueOf(value));
@@ -26,12 +28,11 @@ QColor toQColor(ColorValue value) {
 }
 
 void installFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Bookman Old Style"),
-                               {QStringLiteral("TeX Gyre Bonum"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
+    // The same open stand-ins with Cyrillic glyphs that the lesson texts get.
+    for (const char* face : {"MS Sans Serif", "Bookman Old Style", "Comic Sans MS"}) {
+        const QString name = QString::fromLatin1(face);
+        QFont::insertSubstitutions(name, rtf::openStandIns(name));
+    }
 }
 
 QFont defaultScreenFont() {

@@ -7,12 +7,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "lessons/rtf/rtf_reader.h"
+#include "lessons/textbook_view.h"
 #include "media/transport_bar.h"
 #include "shell/assets.h"
 #include "shell/look.h"
@@ -67,27 +66,6 @@ Qt::WindowFlags flagsFor(WindowKind kind) {
     }
     return Qt::Window;
 }
-
-// The read-only viewer of the lesson texts.
-class TextbookViewer final : public QTextBrowser {
-public:
-    explicit TextbookViewer(QWidget* parent) : QTextBrowser(parent) {
-        setOpenLinks(false);
-        setOpenExternalLinks(false);
-        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    }
-    void setRtf(const QByteArray& rtf) {
-        if (shown_.isSharedWith(rtf) && !shown_.isNull()) return;
-        shown_ = rtf;
-        auto next = rtf::toDocument(rtf);  // the old document goes only after the switch
-        setDocument(next.get());
-        document_ = std::move(next);
-    }
-
-private:
-    QByteArray shown_;
-    std::unique_ptr<QTextDocument> document_;
-};
 
 // The client area: the screen's background colour or its own picture, and the parent of all views.
 class ClientArea final : public QWidget {
@@ -205,7 +183,7 @@ QWidget* ScreenWindow::createView(Widget& w, QWidget* parent) {
             return button;
         }
         case WidgetKind::TextbookViewer: {
-            auto* viewer = new TextbookViewer(parent);
+            auto* viewer = new TextbookView(parent);
             viewer->setCursor(Qt::ArrowCursor);
             return viewer;
         }
@@ -251,7 +229,7 @@ void ScreenWindow::syncWidget(int slot) {
     }
     if (auto* button = qobject_cast<QPushButton*>(view)) button->setText(w.caption());
     if (w.kind() == WidgetKind::TextbookViewer)
-        static_cast<TextbookViewer*>(view)->setRtf(w.rtfText());
+        static_cast<TextbookView*>(view)->setRtf(w.rtfText());
     view->update();
 }
 

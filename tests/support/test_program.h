@@ -14,14 +14,7 @@
 #include "shell/dialogs.h"
 #include "shell/manual_clock.h"
 #include "shell/program.h"
-
-// Readable failure messages for Qt strings in assertions.
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-    return os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s;
-}
+#include "tests/support/print_qt.h"
 
 // Lines like "guide MoveTo 750 250", "Form1.MMControl2 Open 1.wav", "create Form4", "show Form4".
 using Journal = QStringList;
