@@ -9,7 +9,7 @@ seconds=${2:-20}
 ninja -C "$build" guidedemo >/dev/null
 source "$here/../../tests/e2e/lib.sh"
 start_display
-xserver=$(pgrep -n -f "Xvfb -displayfd")
+xserver=$xvfb  # the one start_display started
 demo=$build/tools/guidedemo/guidedemo
 ticks=$(getconf CLK_TCK)
 
