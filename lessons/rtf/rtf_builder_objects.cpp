@@ -20,6 +20,7 @@ namespace {
 // Tables up to this width keep their widths; wider ones (a page wide, say) fill the viewer.
 constexpr int kFixedTableTwips = 5000;
 constexpr int kDefaultPictureSide = 48;
+constexpr double kCellPaddingY = 1;  // pixels above and below the text of a cell
 
 // A DIB (\dibitmap) is a BMP file without its 14-byte file header.
 QByteArray withBmpHeader(const QByteArray& dib) {
@@ -106,7 +107,7 @@ void Builder::startTable() {
     QTextTableFormat f;
     f.setBorderCollapse(true);
     f.setCellSpacing(0);
-    f.setCellPadding(std::max(2.0, rowGap_ / 15.0));
+    f.setCellPadding(kCellPaddingY);
     const bool borders = borderWords_ > noBorderWords_;
     f.setBorder(borders ? 1 : 0);
     f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -179,14 +180,17 @@ void Builder::addColumnsFor(int cells) {
     cellsLeft_ -= extra * table_->rows();
 }
 
+// The row's cells: \trgaph to the left and right of the text, as word processors keep it, and
+// their shading.
 void Builder::formatRowCells() {
-    const int n = std::min(static_cast<int>(cellBg_.size()), table_->columns());
-    for (int c = 0; c < n; ++c) {
-        const QColor bg = color(cellBg_[c]);
-        if (!bg.isValid()) continue;
+    const double gap = std::max(kCellPaddingY, rowGap_ / 15.0);
+    for (int c = 0; c < table_->columns(); ++c) {
         QTextTableCell cell = table_->cellAt(row_, c);
-        QTextCharFormat f = cell.format();
-        f.setBackground(bg);
+        QTextTableCellFormat f = cell.format().toTableCellFormat();
+        f.setLeftPadding(gap);
+        f.setRightPadding(gap);
+        const QColor bg = c < static_cast<int>(cellBg_.size()) ? color(cellBg_[c]) : QColor();
+        if (bg.isValid()) f.setBackground(bg);
         cell.setFormat(f);
     }
 }
