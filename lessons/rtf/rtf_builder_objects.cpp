@@ -372,6 +372,9 @@ QImage Builder::decodePicture(QSize& natural) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // Only the decoder of the format the picture names: asking every image plugin whether it
+    // knows the data loads them all, and exposes all of them to it.
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     const qint64 pixels = static_cast<qint64>(size.width()) * size.height();
     if (size.isEmpty() || pixels > kMaxPicturePixels || pixels * 4 > pictureBytesLeft_) return {};
