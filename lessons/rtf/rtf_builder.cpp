@@ -257,6 +257,19 @@ void Builder::closeGroup(const GroupState& closed) {
         case Dest::LevelText:
             if (parent.dest == Dest::ListLevel) finishLevelText();
             break;
+        case Dest::ListLevel:
+            // The level's own character properties are those of its numbers.
+            if (parent.dest == Dest::List) {
+                MarkProps& mark = listDefs_.back().levels.back().mark;
+                const CharProps plain;
+                if (closed.ch.font != plain.font) mark.font = closed.ch.font;
+                if (closed.ch.halfPoints != plain.halfPoints)
+                    mark.halfPoints = closed.ch.halfPoints;
+                if (closed.ch.fg != plain.fg) mark.fg = closed.ch.fg;
+                if (closed.ch.bold) mark.bold = 1;
+                if (closed.ch.italic) mark.italic = 1;
+            }
+            break;
         case Dest::Pict:
             if (parent.dest == Dest::Text) insertPicture();
             break;
@@ -265,6 +278,7 @@ void Builder::closeGroup(const GroupState& closed) {
                 parent.pa.pnStyle = closed.pa.pnStyle;
                 parent.pa.pnBefore = closed.pa.pnBefore;
                 parent.pa.pnAfter = closed.pa.pnAfter;
+                parent.pa.pnMark = closed.pa.pnMark;
             }
             break;
         case Dest::PnTextBefore:
@@ -384,6 +398,7 @@ void Builder::onDestination(Id id) {
         case Id::pn:
             if (d != Dest::Text) return skipGroup();
             s.dest = Dest::Pn;
+            s.pa.pnMark = MarkProps{.bold = 0, .italic = 0};  // numbers are plain unless told
             break;
         case Id::pntxtb:
         case Id::pntxta:
@@ -567,6 +582,12 @@ void Builder::onToggle(Id id, bool on) {
         case Id::v:
             ch.hidden = on;
             break;
+        case Id::pnb:
+            state().pa.pnMark.bold = on;
+            break;
+        case Id::pni:
+            state().pa.pnMark.italic = on;
+            break;
         default:
             ch.underline = on ? underlineFor(id) : 0;
             break;  // the \ul family
@@ -702,6 +723,15 @@ void Builder::onListValue(Id id, int v) {
             break;
         case Id::ilvl:
             s.pa.level = clamp(v, 0, 8);
+            break;
+        case Id::pnf:
+            s.pa.pnMark.font = clamp(v, 0, 65535);
+            break;
+        case Id::pnfs:
+            s.pa.pnMark.halfPoints = clamp(v, 0, 3276);
+            break;
+        case Id::pncf:
+            s.pa.pnMark.fg = clamp(v, 0, kMaxTableEntries);
             break;
         case Id::listid:
             if (s.dest == Dest::List) listDefs_.back().id = v;

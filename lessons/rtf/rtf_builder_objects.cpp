@@ -228,10 +228,23 @@ void Builder::endRow() {
 
 // ---- lists
 
-void Builder::applyList(const ParaProps& pa) {
+void MarkProps::applyTo(CharProps& ch) const {
+    if (font >= 0) ch.font = font;
+    if (halfPoints > 0) ch.halfPoints = halfPoints;
+    if (fg >= 0) ch.fg = fg;
+    if (bold >= 0) ch.bold = bold;
+    if (italic >= 0) ch.italic = italic;
+    ch.underline = 0;
+    ch.vertical = 0;
+    ch.raise = 0;
+    ch.hidden = false;
+}
+
+// Puts the paragraph into its list, if it has one; the look of the list's marks, or nullptr.
+const MarkProps* Builder::applyList(const ParaProps& pa) {
     // Very long lists are cut into several: each item added costs Qt time for every item before.
-    const auto addItem = [this](ShownList& shown, auto&& format) {
-        if (listItemsLeft_ <= 0) return;
+    const auto addItem = [this](ShownList& shown, auto&& format) -> const MarkProps* {
+        if (listItemsLeft_ <= 0) return nullptr;
         --listItemsLeft_;
         if (shown.list && shown.items < kMaxListItems) {
             shown.list->add(cursor_.block());
@@ -240,19 +253,23 @@ void Builder::applyList(const ParaProps& pa) {
             shown.list = cursor_.createList(format());
             shown.items = 1;
         }
+        return &shown.mark;
     };
     if (pa.ls > 0) {
         legacyList_ = {};
         const int key = pa.ls * 16 + pa.level;
-        if (!lists_.count(key) && lists_.size() >= kMaxTableEntries) return;
+        if (!lists_.count(key) && lists_.size() >= kMaxTableEntries) return nullptr;
         ShownList& shown = lists_[key];
-        addItem(shown, [&] { return listFormat(pa.ls, pa.level); });
-        return;
+        return addItem(shown, [&] {
+            const ListLevelDef* level = listLevel(pa.ls, pa.level);
+            shown.mark = level ? level->mark : MarkProps{};
+            return listFormat(level);
+        });
     }
-    if (pa.pnStyle == kListContinuation) return;
+    if (pa.pnStyle == kListContinuation) return nullptr;
     if (pa.pnStyle == 0) {
         legacyList_ = {};
-        return;
+        return nullptr;
     }
     const bool bullet = pa.pnStyle == QTextListFormat::ListDisc;
     const QString before = bullet ? QString() : pa.pnBefore;
@@ -263,7 +280,8 @@ void Builder::applyList(const ParaProps& pa) {
         legacyBefore_ = before;
         legacyAfter_ = after;
     }
-    addItem(legacyList_, [&] {
+    legacyList_.mark = pa.pnMark;
+    return addItem(legacyList_, [&] {
         QTextListFormat f;
         f.setStyle(static_cast<QTextListFormat::Style>(pa.pnStyle));
         f.setIndent(0);
@@ -273,19 +291,23 @@ void Builder::applyList(const ParaProps& pa) {
     });
 }
 
-QTextListFormat Builder::listFormat(int ls, int level) const {
+const Builder::ListLevelDef* Builder::listLevel(int ls, int level) const {
+    const auto ov = overrides_.find(ls);
+    if (ov == overrides_.end()) return nullptr;
+    const auto def = std::find_if(listDefs_.begin(), listDefs_.end(),
+                                  [&](const ListDef& d) { return d.id == ov->second; });
+    if (def == listDefs_.end() || level >= static_cast<int>(def->levels.size())) return nullptr;
+    return &def->levels[level];
+}
+
+QTextListFormat Builder::listFormat(const ListLevelDef* level) const {
     QTextListFormat f;
     f.setIndent(0);
     f.setStyle(QTextListFormat::ListDisc);
-    const auto ov = overrides_.find(ls);
-    if (ov == overrides_.end()) return f;
-    const auto def = std::find_if(listDefs_.begin(), listDefs_.end(),
-                                  [&](const ListDef& d) { return d.id == ov->second; });
-    if (def == listDefs_.end() || level >= static_cast<int>(def->levels.size())) return f;
-    const ListLevelDef& lv = def->levels[level];
-    f.setStyle(static_cast<QTextListFormat::Style>(lv.style));
-    f.setNumberPrefix(lv.prefix);
-    f.setNumberSuffix(lv.suffix);
+    if (!level) return f;
+    f.setStyle(static_cast<QTextListFormat::Style>(level->style));
+    f.setNumberPrefix(level->prefix);
+    f.setNumberSuffix(level->suffix);
     return f;
 }
 

@@ -47,8 +47,9 @@ enum class Kind : std::uint8_t {
     X(objdata, Destination) X(object, Destination) X(page, Symbol) X(par, Symbol)              \
     X(pard, Flag) X(pc, Flag) X(pca, Flag) X(pich, Value) X(pichgoal, Value)                   \
     X(picscalex, Value) X(picscaley, Value) X(pict, Destination) X(picw, Value)                \
-    X(picwgoal, Value) X(plain, Flag) X(pmmetafile, Value) X(pn, Destination) X(pncard, Flag)  \
-    X(pndec, Flag) X(pngblip, Flag) X(pnlcltr, Flag) X(pnlcrm, Flag) X(pnlvlblt, Flag)         \
+    X(picwgoal, Value) X(plain, Flag) X(pmmetafile, Value) X(pn, Destination) X(pnb, Toggle)   \
+    X(pncard, Flag) X(pncf, Value) X(pndec, Flag) X(pnf, Value) X(pnfs, Value)                 \
+    X(pngblip, Flag) X(pni, Toggle) X(pnlcltr, Flag) X(pnlcrm, Flag) X(pnlvlblt, Flag)         \
     X(pnlvlbody, Flag) X(pnlvlcont, Flag) X(pnord, Flag) X(pnordt, Flag)                       \
     X(pntext, Destination) X(pntxta, Destination) X(pntxtb, Destination) X(pnucltr, Flag)      \
     X(pnucrm, Flag) X(printim, Destination) X(qc, Flag) X(qd, Flag) X(qj, Flag) X(ql, Flag)    \
