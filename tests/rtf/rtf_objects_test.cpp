@@ -184,7 +184,7 @@ TEST(RtfList, MarksHaveTheLookTheirListGivesThem) {
         EXPECT_EQ(mark.foreground().color(), QColor(230, 110, 0)) << text;
         EXPECT_TRUE(formatOf(*d, text).fontItalic()) << text;
     }
-    // The numbers of \\ls lists also follow the paragraph mark, those of \\pn lists only their own.
+    // The numbers of \ls lists also follow the paragraph mark, those of \pn lists only their own.
     EXPECT_TRUE(blockOf(*d, "new").charFormat().fontItalic());
     EXPECT_FALSE(blockOf(*d, "old").charFormat().fontItalic());
     EXPECT_DOUBLE_EQ(blockOf(*d, "old").charFormat().fontPointSize(), 14);
