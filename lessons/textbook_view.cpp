@@ -13,7 +13,8 @@ constexpr int kTextMargin = 2;  // pixels between the panel's edge and the text
 
 TextbookView::TextbookView(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selecting with the mouse, copying with Ctrl+C; no caret blinks in a text the child reads.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,8 +1,8 @@
 #pragma once
 // The textbook viewer of the teaching screens: shows one RTF document read-only, word-wrapped,
 // in a sunken panel, with a vertical scroll bar when the text is longer than the viewer. The child
-// can select and copy text; links look like links and lead nowhere. Reading the RTF is the
-// reader's business (lessons/rtf); this class only shows what it gives.
+// can select text with the mouse and copy it; links look like links and lead nowhere. Reading the
+// RTF is the reader's business (lessons/rtf); this class only shows what it gives.
 #include <QByteArray>
 #include <QTextEdit>
 #include <memory>

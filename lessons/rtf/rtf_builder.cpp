@@ -16,51 +16,58 @@ int clamp(int v, int lo, int hi) {
     return std::clamp(v, lo, hi);
 }
 
-QTextCharFormat::UnderlineStyle underlineFor(Id id) {
-    switch (id) {
-        case Id::uld:
-        case Id::ulthd:
-            return QTextCharFormat::DotLine;
-        case Id::uldash:
-        case Id::ulldash:
-        case Id::ulthdash:
-        case Id::ulthldash:
-            return QTextCharFormat::DashUnderline;
-        case Id::uldashd:
-        case Id::ulthdashd:
-            return QTextCharFormat::DashDotLine;
-        case Id::uldashdd:
-        case Id::ulthdashdd:
-            return QTextCharFormat::DashDotDotLine;
-        case Id::ulwave:
-        case Id::ulhwave:
-        case Id::ululdbwave:
-            return QTextCharFormat::WaveUnderline;
-        default:
-            return QTextCharFormat::SingleUnderline;
+// Tables from control words to what they stand for.
+template <typename T>
+struct Meaning {
+    Id id;
+    T value;
+};
+
+template <typename T, std::size_t N>
+T meaningOf(const Meaning<T> (&table)[N], Id id, T otherwise) {
+    for (const Meaning<T>& m : table) {
+        if (m.id == id) return m.value;
     }
+    return otherwise;
 }
 
-FontKind fontKindFor(Id id) {
-    switch (id) {
-        case Id::froman:
-            return FontKind::Roman;
-        case Id::fswiss:
-            return FontKind::Swiss;
-        case Id::fmodern:
-            return FontKind::Modern;
-        case Id::fscript:
-            return FontKind::Script;
-        case Id::fdecor:
-            return FontKind::Decor;
-        case Id::ftech:
-            return FontKind::Tech;
-        case Id::fbidi:
-            return FontKind::Bidi;
-        default:
-            return FontKind::Nil;
-    }
-}
+constexpr Meaning<QTextCharFormat::UnderlineStyle> kUnderlines[] = {
+    {Id::uld, QTextCharFormat::DotLine},
+    {Id::ulthd, QTextCharFormat::DotLine},
+    {Id::uldash, QTextCharFormat::DashUnderline},
+    {Id::ulldash, QTextCharFormat::DashUnderline},
+    {Id::ulthdash, QTextCharFormat::DashUnderline},
+    {Id::ulthldash, QTextCharFormat::DashUnderline},
+    {Id::uldashd, QTextCharFormat::DashDotLine},
+    {Id::ulthdashd, QTextCharFormat::DashDotLine},
+    {Id::uldashdd, QTextCharFormat::DashDotDotLine},
+    {Id::ulthdashdd, QTextCharFormat::DashDotDotLine},
+    {Id::ulwave, QTextCharFormat::WaveUnderline},
+    {Id::ulhwave, QTextCharFormat::WaveUnderline},
+    {Id::ululdbwave, QTextCharFormat::WaveUnderline}};
+
+constexpr Meaning<FontKind> kFontKinds[] = {
+    {Id::froman, FontKind::Roman},   {Id::fswiss, FontKind::Swiss}, {Id::fmodern, FontKind::Modern},
+    {Id::fscript, FontKind::Script}, {Id::fdecor, FontKind::Decor}, {Id::ftech, FontKind::Tech},
+    {Id::fbidi, FontKind::Bidi}};
+
+constexpr Meaning<char16_t> kSymbolWords[] = {{Id::bullet, 0x2022},
+                                              {Id::emdash, 0x2014},
+                                              {Id::endash, 0x2013},
+                                              {Id::emspace, 0x2003},
+                                              {Id::enspace, 0x2002},
+                                              {Id::qmspace, 0x2005},
+                                              {Id::lquote, 0x2018},
+                                              {Id::rquote, 0x2019},
+                                              {Id::ldblquote, 0x201C},
+                                              {Id::rdblquote, 0x201D},
+                                              {Id::zwj, 0x200D},
+                                              {Id::zwnj, 0x200C},
+                                              {Id::ltrmark, 0x200E},
+                                              {Id::rtlmark, 0x200F},
+                                              {Id::tab, u'\t'},
+                                              {Id::nestcell, u'\t'},
+                                              {Id::line, QChar::LineSeparator}};
 
 // Word's numbering formats (\levelnfc) as list styles; 0 for "no number".
 int listStyleFor(int nfc) {
@@ -79,46 +86,6 @@ int listStyleFor(int nfc) {
             return 0;
         default:
             return QTextListFormat::ListDecimal;
-    }
-}
-
-char16_t symbolWordChar(Id id) {
-    switch (id) {
-        case Id::bullet:
-            return 0x2022;
-        case Id::emdash:
-            return 0x2014;
-        case Id::endash:
-            return 0x2013;
-        case Id::emspace:
-            return 0x2003;
-        case Id::enspace:
-            return 0x2002;
-        case Id::qmspace:
-            return 0x2005;
-        case Id::lquote:
-            return 0x2018;
-        case Id::rquote:
-            return 0x2019;
-        case Id::ldblquote:
-            return 0x201C;
-        case Id::rdblquote:
-            return 0x201D;
-        case Id::zwj:
-            return 0x200D;
-        case Id::zwnj:
-            return 0x200C;
-        case Id::ltrmark:
-            return 0x200E;
-        case Id::rtlmark:
-            return 0x200F;
-        case Id::tab:
-        case Id::nestcell:
-            return u'\t';
-        case Id::line:
-            return QChar::LineSeparator;
-        default:
-            return 0;
     }
 }
 
@@ -257,6 +224,19 @@ void Builder::closeGroup(const GroupState& closed) {
         case Dest::LevelText:
             if (parent.dest == Dest::ListLevel) finishLevelText();
             break;
+        case Dest::ListLevel:
+            // The level's own character properties are those of its numbers.
+            if (parent.dest == Dest::List) {
+                MarkProps& mark = listDefs_.back().levels.back().mark;
+                const CharProps plain;
+                if (closed.ch.font != plain.font) mark.font = closed.ch.font;
+                if (closed.ch.halfPoints != plain.halfPoints)
+                    mark.halfPoints = closed.ch.halfPoints;
+                if (closed.ch.fg != plain.fg) mark.fg = closed.ch.fg;
+                if (closed.ch.bold) mark.bold = 1;
+                if (closed.ch.italic) mark.italic = 1;
+            }
+            break;
         case Dest::Pict:
             if (parent.dest == Dest::Text) insertPicture();
             break;
@@ -265,6 +245,7 @@ void Builder::closeGroup(const GroupState& closed) {
                 parent.pa.pnStyle = closed.pa.pnStyle;
                 parent.pa.pnBefore = closed.pa.pnBefore;
                 parent.pa.pnAfter = closed.pa.pnAfter;
+                parent.pa.pnMark = closed.pa.pnMark;
             }
             break;
         case Dest::PnTextBefore:
@@ -384,6 +365,7 @@ void Builder::onDestination(Id id) {
         case Id::pn:
             if (d != Dest::Text) return skipGroup();
             s.dest = Dest::Pn;
+            s.pa.pnMark = MarkProps{.bold = 0, .italic = 0};  // numbers are plain unless told
             break;
         case Id::pntxtb:
         case Id::pntxta:
@@ -501,7 +483,8 @@ void Builder::onFlag(Id id) {
         case Id::fdecor:
         case Id::ftech:
         case Id::fbidi:
-            if (s.dest == Dest::FontTable) definedFont().kind = fontKindFor(id);
+            if (s.dest == Dest::FontTable)
+                definedFont().kind = meaningOf(kFontKinds, id, FontKind::Nil);
             break;
         case Id::pngblip:
             pict_.type = Picture::Type::Png;
@@ -567,8 +550,14 @@ void Builder::onToggle(Id id, bool on) {
         case Id::v:
             ch.hidden = on;
             break;
+        case Id::pnb:
+            state().pa.pnMark.bold = on;
+            break;
+        case Id::pni:
+            state().pa.pnMark.italic = on;
+            break;
         default:
-            ch.underline = on ? underlineFor(id) : 0;
+            ch.underline = on ? meaningOf(kUnderlines, id, QTextCharFormat::SingleUnderline) : 0;
             break;  // the \ul family
     }
 }
@@ -703,6 +692,15 @@ void Builder::onListValue(Id id, int v) {
         case Id::ilvl:
             s.pa.level = clamp(v, 0, 8);
             break;
+        case Id::pnf:
+            s.pa.pnMark.font = clamp(v, 0, 65535);
+            break;
+        case Id::pnfs:
+            s.pa.pnMark.halfPoints = clamp(v, 0, 3276);
+            break;
+        case Id::pncf:
+            s.pa.pnMark.fg = clamp(v, 0, kMaxTableEntries);
+            break;
         case Id::listid:
             if (s.dest == Dest::List) listDefs_.back().id = v;
             if (s.dest == Dest::ListOverride) overrideListId_ = v;
@@ -775,7 +773,8 @@ void Builder::onPictureValue(Id id, int v) {
 
 void Builder::onSymbolWord(Id id) {
     if (state().dest != Dest::Text) {
-        if (const char16_t c = symbolWordChar(id)) appendText(QString(QChar(c)));
+        if (const char16_t c = meaningOf(kSymbolWords, id, char16_t(0)))
+            appendText(QString(QChar(c)));
         return;
     }
     switch (id) {
@@ -796,7 +795,8 @@ void Builder::onSymbolWord(Id id) {
             endRow();
             break;
         default:
-            if (const char16_t c = symbolWordChar(id)) appendText(QString(QChar(c)));
+            if (const char16_t c = meaningOf(kSymbolWords, id, char16_t(0)))
+                appendText(QString(QChar(c)));
             break;
     }
 }

@@ -46,6 +46,13 @@ struct CharProps {
     bool operator==(const CharProps&) const = default;
 };
 
+// The look of a list's numbers or bullets where it differs from the text of the paragraph.
+struct MarkProps {
+    int font = -1, halfPoints = 0, fg = -1;
+    std::int8_t bold = -1, italic = -1;  // -1: as the text
+    void applyTo(CharProps& ch) const;
+};
+
 // The old \pn lists: a paragraph that continues a list item without a number of its own.
 inline constexpr int kListContinuation = 1;
 
@@ -58,6 +65,7 @@ struct ParaProps {
     int ls = 0, level = 0;  // \ls list override and \ilvl
     int pnStyle = 0;        // \pn: a QTextListFormat::Style, kListContinuation, or 0 for none
     QString pnBefore, pnAfter;
+    MarkProps pnMark;
     QList<QTextOption::Tab> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
 };
@@ -130,6 +138,7 @@ private:
     struct ListLevelDef {
         int style = -4;  // QTextListFormat::ListDecimal
         QString prefix, suffix;
+        MarkProps mark;
     };
     struct ListDef {
         int id = 0;
@@ -138,6 +147,7 @@ private:
     struct ShownList {
         QTextList* list = nullptr;
         int items = 0;
+        MarkProps mark;
     };
     struct Picture {
         enum class Type : std::uint8_t { Unknown, Png, Jpeg, Dib, Metafile } type = Type::Unknown;
@@ -212,8 +222,9 @@ private:
     void addColumnsFor(int cells);
     void formatRowCells();
     QList<QTextLength> columnWidths() const;
-    void applyList(const ParaProps& pa);
-    QTextListFormat listFormat(int ls, int level) const;
+    const MarkProps* applyList(const ParaProps& pa);
+    const ListLevelDef* listLevel(int ls, int level) const;
+    QTextListFormat listFormat(const ListLevelDef* level) const;
     void finishLevelText();
     void insertPicture();
     QImage decodePicture(QSize& shown);

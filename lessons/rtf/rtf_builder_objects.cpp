@@ -20,6 +20,7 @@ namespace {
 // Tables up to this width keep their widths; wider ones (a page wide, say) fill the viewer.
 constexpr int kFixedTableTwips = 5000;
 constexpr int kDefaultPictureSide = 48;
+constexpr double kCellPaddingY = 1;  // pixels above and below the text of a cell
 
 // A DIB (\dibitmap) is a BMP file without its 14-byte file header.
 QByteArray withBmpHeader(const QByteArray& dib) {
@@ -106,7 +107,7 @@ void Builder::startTable() {
     QTextTableFormat f;
     f.setBorderCollapse(true);
     f.setCellSpacing(0);
-    f.setCellPadding(std::max(2.0, rowGap_ / 15.0));
+    f.setCellPadding(kCellPaddingY);
     const bool borders = borderWords_ > noBorderWords_;
     f.setBorder(borders ? 1 : 0);
     f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -179,14 +180,17 @@ void Builder::addColumnsFor(int cells) {
     cellsLeft_ -= extra * table_->rows();
 }
 
+// The row's cells: \trgaph to the left and right of the text, as word processors keep it, and
+// their shading.
 void Builder::formatRowCells() {
-    const int n = std::min(static_cast<int>(cellBg_.size()), table_->columns());
-    for (int c = 0; c < n; ++c) {
-        const QColor bg = color(cellBg_[c]);
-        if (!bg.isValid()) continue;
+    const double gap = std::max(kCellPaddingY, rowGap_ / 15.0);
+    for (int c = 0; c < table_->columns(); ++c) {
         QTextTableCell cell = table_->cellAt(row_, c);
-        QTextCharFormat f = cell.format();
-        f.setBackground(bg);
+        QTextTableCellFormat f = cell.format().toTableCellFormat();
+        f.setLeftPadding(gap);
+        f.setRightPadding(gap);
+        const QColor bg = c < static_cast<int>(cellBg_.size()) ? color(cellBg_[c]) : QColor();
+        if (bg.isValid()) f.setBackground(bg);
         cell.setFormat(f);
     }
 }
@@ -224,10 +228,23 @@ void Builder::endRow() {
 
 // ---- lists
 
-void Builder::applyList(const ParaProps& pa) {
+void MarkProps::applyTo(CharProps& ch) const {
+    if (font >= 0) ch.font = font;
+    if (halfPoints > 0) ch.halfPoints = halfPoints;
+    if (fg >= 0) ch.fg = fg;
+    if (bold >= 0) ch.bold = bold;
+    if (italic >= 0) ch.italic = italic;
+    ch.underline = 0;
+    ch.vertical = 0;
+    ch.raise = 0;
+    ch.hidden = false;
+}
+
+// Puts the paragraph into its list, if it has one; the look of the list's marks, or nullptr.
+const MarkProps* Builder::applyList(const ParaProps& pa) {
     // Very long lists are cut into several: each item added costs Qt time for every item before.
-    const auto addItem = [this](ShownList& shown, auto&& format) {
-        if (listItemsLeft_ <= 0) return;
+    const auto addItem = [this](ShownList& shown, auto&& format) -> const MarkProps* {
+        if (listItemsLeft_ <= 0) return nullptr;
         --listItemsLeft_;
         if (shown.list && shown.items < kMaxListItems) {
             shown.list->add(cursor_.block());
@@ -236,19 +253,23 @@ void Builder::applyList(const ParaProps& pa) {
             shown.list = cursor_.createList(format());
             shown.items = 1;
         }
+        return &shown.mark;
     };
     if (pa.ls > 0) {
         legacyList_ = {};
         const int key = pa.ls * 16 + pa.level;
-        if (!lists_.count(key) && lists_.size() >= kMaxTableEntries) return;
+        if (!lists_.count(key) && lists_.size() >= kMaxTableEntries) return nullptr;
         ShownList& shown = lists_[key];
-        addItem(shown, [&] { return listFormat(pa.ls, pa.level); });
-        return;
+        return addItem(shown, [&] {
+            const ListLevelDef* level = listLevel(pa.ls, pa.level);
+            shown.mark = level ? level->mark : MarkProps{};
+            return listFormat(level);
+        });
     }
-    if (pa.pnStyle == kListContinuation) return;
+    if (pa.pnStyle == kListContinuation) return nullptr;
     if (pa.pnStyle == 0) {
         legacyList_ = {};
-        return;
+        return nullptr;
     }
     const bool bullet = pa.pnStyle == QTextListFormat::ListDisc;
     const QString before = bullet ? QString() : pa.pnBefore;
@@ -259,7 +280,8 @@ void Builder::applyList(const ParaProps& pa) {
         legacyBefore_ = before;
         legacyAfter_ = after;
     }
-    addItem(legacyList_, [&] {
+    legacyList_.mark = pa.pnMark;
+    return addItem(legacyList_, [&] {
         QTextListFormat f;
         f.setStyle(static_cast<QTextListFormat::Style>(pa.pnStyle));
         f.setIndent(0);
@@ -269,19 +291,23 @@ void Builder::applyList(const ParaProps& pa) {
     });
 }
 
-QTextListFormat Builder::listFormat(int ls, int level) const {
+const Builder::ListLevelDef* Builder::listLevel(int ls, int level) const {
+    const auto ov = overrides_.find(ls);
+    if (ov == overrides_.end()) return nullptr;
+    const auto def = std::find_if(listDefs_.begin(), listDefs_.end(),
+                                  [&](const ListDef& d) { return d.id == ov->second; });
+    if (def == listDefs_.end() || level >= static_cast<int>(def->levels.size())) return nullptr;
+    return &def->levels[level];
+}
+
+QTextListFormat Builder::listFormat(const ListLevelDef* level) const {
     QTextListFormat f;
     f.setIndent(0);
     f.setStyle(QTextListFormat::ListDisc);
-    const auto ov = overrides_.find(ls);
-    if (ov == overrides_.end()) return f;
-    const auto def = std::find_if(listDefs_.begin(), listDefs_.end(),
-                                  [&](const ListDef& d) { return d.id == ov->second; });
-    if (def == listDefs_.end() || level >= static_cast<int>(def->levels.size())) return f;
-    const ListLevelDef& lv = def->levels[level];
-    f.setStyle(static_cast<QTextListFormat::Style>(lv.style));
-    f.setNumberPrefix(lv.prefix);
-    f.setNumberSuffix(lv.suffix);
+    if (!level) return f;
+    f.setStyle(static_cast<QTextListFormat::Style>(level->style));
+    f.setNumberPrefix(level->prefix);
+    f.setNumberSuffix(level->suffix);
     return f;
 }
 
@@ -368,6 +394,9 @@ QImage Builder::decodePicture(QSize& natural) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // Only the decoder of the format the picture names: asking every image plugin whether it
+    // knows the data loads them all, and exposes all of them to it.
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     const qint64 pixels = static_cast<qint64>(size.width()) * size.height();
     if (size.isEmpty() || pixels > kMaxPicturePixels || pixels * 4 > pictureBytesLeft_) return {};

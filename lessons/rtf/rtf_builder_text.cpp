@@ -245,13 +245,13 @@ void Builder::finishBlock(const GroupState& s) {
     cursor_.setBlockFormat(blockFormat(s.pa));
     CharProps ch = s.ch;
     ch.link = -1;
-    // The height of an empty line and the font of a list mark. The first block of a table cell
+    if (const MarkProps* mark = applyList(s.pa)) mark->applyTo(ch);
+    // The height of an empty line and the look of a list mark. The first block of a table cell
     // keeps the cell's own format there, so that one is only added to.
     if (table_ && table_->cellAt(cursor_).firstPosition() == cursor_.block().position())
         cursor_.mergeBlockCharFormat(charFormat(ch));
     else
         cursor_.setBlockCharFormat(charFormat(ch));
-    applyList(s.pa);
     blockOpen_ = false;
     if (!table_) spend(lineHeight(s.ch, s.pa) + pixels(s.pa.before + s.pa.after));
 }

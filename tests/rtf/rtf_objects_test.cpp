@@ -167,6 +167,29 @@ TEST(RtfList, OldFormListsWithPn) {
     EXPECT_EQ(linesOf(*d), QStringList({"dot", "dot2", "n1", "more", "n2", "x"}));
 }
 
+TEST(RtfList, MarksHaveTheLookTheirListGivesThem) {
+    const auto d = read(
+        "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f1 "
+        "Arial;}}{\\colortbl;\\red230\\green110\\blue0;}"
+        "{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}\\b\\f1\\cf1}"
+        "\\listid1}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+        "\\pard\\ls1\\f0\\i "
+        "new\\par\\pard{\\*\\pn\\pnlvlbody\\pndec\\pnb\\pnf1\\pnfs28\\pncf1{\\pntxta .}}"
+        "\\f0\\fs20\\i old\\par}");
+    for (const char* text : {"new", "old"}) {
+        const QTextCharFormat mark = blockOf(*d, text).charFormat();
+        EXPECT_EQ(mark.fontWeight(), QFont::Bold) << text;
+        EXPECT_EQ(mark.fontFamilies().toStringList().value(0), "Arial") << text;
+        EXPECT_EQ(mark.foreground().color(), QColor(230, 110, 0)) << text;
+        EXPECT_TRUE(formatOf(*d, text).fontItalic()) << text;
+    }
+    // The numbers of \ls lists also follow the paragraph mark, those of \pn lists only their own.
+    EXPECT_TRUE(blockOf(*d, "new").charFormat().fontItalic());
+    EXPECT_FALSE(blockOf(*d, "old").charFormat().fontItalic());
+    EXPECT_DOUBLE_EQ(blockOf(*d, "old").charFormat().fontPointSize(), 14);
+}
+
 // ---- pictures
 
 std::string hexOf(const QByteArray& bytes) {
