@@ -89,6 +89,19 @@ int listStyleFor(int nfc) {
     }
 }
 
+bool isHeaderTable(Id id) {
+    switch (id) {
+        case Id::fonttbl:
+        case Id::colortbl:
+        case Id::stylesheet:
+        case Id::listtable:
+        case Id::listoverridetable:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 Builder::Builder(QTextDocument* doc)
@@ -311,6 +324,9 @@ void Builder::onHiddenWord(const Keyword& k) {
 void Builder::onDestination(Id id) {
     GroupState& s = state();
     const Dest d = s.dest;
+    // The header's tables hold entries, never another table: one opened inside a table's entry
+    // would leave that entry's list or level behind.
+    if (isHeaderTable(id) && d != Dest::Text) return skipGroup();
     switch (id) {
         case Id::fonttbl:
             s.dest = Dest::FontTable;

@@ -206,6 +206,17 @@ INSTANTIATE_TEST_SUITE_P(
                                "}{\\colortbl" + repeat("\\red1;", 50'000) + "}{\\stylesheet" +
                                repeat("{\\s1\\b x;}", 50'000) + "}\\f1\\cf40000\\s1 x}";
                     }},
+        HostileCase{"TablesInsideTheirOwnEntries",
+                    [] {
+                        return std::string(
+                            "{\\rtf1{\\*\\listtable{\\list{\\listlevel{\\*\\listtable"
+                            "{\\list}}\\levelnfc0{\\leveltext\\'01\\'00;}}{\\listtable}"
+                            "\\listid1{\\listlevel\\levelnfc1}}}{\\*\\listoverridetable"
+                            "{\\listoverride{\\listtable{\\list}}\\listid1\\ls1}}"
+                            "{\\fonttbl{\\f0{\\colortbl;\\red9;}A;}}"
+                            "{\\stylesheet{\\s1{\\fonttbl{\\f1 B;}}x;}}\\pard\\ls1 item\\par}");
+                    },
+                    [](const QTextDocument& d) { EXPECT_EQ(d.toPlainText(), "item"); }},
         HostileCase{"ManyCodePages",
                     [] {
                         std::string s = "{\\rtf1";
