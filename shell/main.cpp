@@ -13,8 +13,27 @@
 #include "shell/screens.h"
 #include "shell/view_manager.h"
 
+namespace {
+
+QtMessageHandler previousMessageHandler = nullptr;
+
+// Qt Multimedia warns, for every video, that it converts the frames' colours in software: that is
+// the course's choice (see main), not a fault worth a line in the terminal.
+void dropSoftwareVideoNotice(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+    if (type == QtWarningMsg && message.contains(QLatin1String("Using CPU conversion"))) return;
+    if (previousMessageHandler) previousMessageHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Everything is painted in software, the video too: OpenGL would only load a driver stack of
+    // some 60 MB for one small video window.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
+    previousMessageHandler = qInstallMessageHandler(dropSoftwareVideoNotice);
     QApplication::setApplicationName(QStringLiteral("masterskaya"));
     QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; only the exit ends
     installFontSubstitutes();
