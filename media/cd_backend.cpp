@@ -133,7 +133,8 @@ class CdBackend final : public StreamBackend {
 public:
     CdBackend(Clock& clock, const QByteArray& device)
         : StreamBackend(clock, 0),
-          disc_(std::make_unique<AudioStream>(discFormat(), std::make_unique<DiscSource>(device))) {
+          disc_(std::make_unique<AudioStream>(discFormat(), std::make_unique<DiscSource>(device),
+                                              AudioStream::Feed::Ahead)) {
         waitUntilReady();
         QPointer<QObject> context = &this->context();
         disc_->run([this, context](SampleSource& source) {

@@ -97,7 +97,8 @@ private:
         std::unique_ptr<AudioStream> stream;
         if (synth)
             stream = std::make_unique<AudioStream>(
-                synthFormat(), std::make_unique<MidiSource>(std::move(synth), song_.smf));
+                synthFormat(), std::make_unique<MidiSource>(std::move(synth), song_.smf),
+                AudioStream::Feed::Ahead);
         becomeReady(std::move(stream), song_.lengthMs);
     }
 
