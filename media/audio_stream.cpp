@@ -3,12 +3,10 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
-#include <QTimer>
 
 namespace {
 
-// The source's samples as a device, pulled by the sound device or read ahead by the stream's
-// writer; it ends when the source has nothing more.
+// The sound device pulls samples through this; it ends when the source has nothing more.
 class PullDevice final : public QIODevice {
 public:
     explicit PullDevice(SampleSource& source) : source_(source) { open(QIODevice::ReadOnly); }
@@ -37,39 +35,32 @@ private:
 class AudioStream::Worker final : public QObject {
 public:
     Worker(const QAudioDevice& device, const QAudioFormat& format,
-           std::unique_ptr<SampleSource> source, Feed feed)
-        : device_(device),
-          format_(format),
-          source_(std::move(source)),
-          pull_(*source_),
-          feed_(feed) {}
+           std::unique_ptr<SampleSource> source)
+        : device_(device), format_(format), source_(std::move(source)), pull_(*source_) {}
 
     void play() {
         playing_ = true;
         if (device_.isNull()) return;
-        if (!sink_) createSink();
-        if (sink_->state() == QAudio::SuspendedState) {
-            sink_->resume();
-            if (ahead_) writer_->start();
-        } else if (sink_->state() == QAudio::StoppedState && !pull_.finished()) {
-            if (feed_ == Feed::Prompt) {
-                sink_->start(&pull_);
-            } else {
-                ahead_ = sink_->start();
-                writeAhead();
-                writer_->start();
-            }
+        if (!sink_) {
+            sink_ = new QAudioSink(device_, format_, this);
+            connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+                // Played out: free the device's stream until the next start.
+                if (state == QAudio::IdleState && pull_.finished()) sink_->stop();
+            });
         }
+        if (sink_->state() == QAudio::SuspendedState)
+            sink_->resume();
+        else if (sink_->state() == QAudio::StoppedState && !pull_.finished())
+            sink_->start(&pull_);
     }
 
     void pause() {
         playing_ = false;
-        if (writer_) writer_->stop();
         if (sink_ && sink_->state() != QAudio::StoppedState) sink_->suspend();
     }
 
     void restart(const std::function<void(SampleSource&)>& reposition) {
-        stopSink();
+        if (sink_) sink_->stop();
         reposition(*source_);
         pull_.reopen();
         if (playing_) play();
@@ -78,66 +69,24 @@ public:
     void run(const std::function<void(SampleSource&)>& job) { job(*source_); }
 
     void shutdown() {
-        stopSink();
         delete sink_;
         sink_ = nullptr;
         source_.reset();
     }
 
 private:
-    void createSink() {
-        sink_ = new QAudioSink(device_, format_, this);
-        if (feed_ == Feed::Ahead) {
-            sink_->setBufferSize(format_.bytesForDuration(qint64(kAheadMs) * 1000));
-            writer_ = new QTimer(this);
-            writer_->setInterval(kAheadMs / 4);
-            writer_->setTimerType(Qt::CoarseTimer);
-            connect(writer_, &QTimer::timeout, this, &Worker::writeAhead);
-        }
-        connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            // Played out: free the device's stream until the next start.
-            if (state == QAudio::IdleState && pull_.finished()) stopSink();
-        });
-    }
-
-    // Tops the device's buffer up from the source; at the source's end the buffer plays out.
-    void writeAhead() {
-        if (!ahead_) return;
-        const qint64 frame = std::max(1, format_.bytesPerFrame());
-        qint64 room = sink_->bytesFree() / frame * frame;
-        while (room > 0 && !pull_.finished()) {
-            chunk_.resize(room);
-            const qint64 n = pull_.read(chunk_.data(), room);
-            if (n <= 0) break;
-            ahead_->write(chunk_.constData(), n);
-            room -= n;
-        }
-        if (pull_.finished()) writer_->stop();
-    }
-
-    void stopSink() {
-        if (writer_) writer_->stop();
-        ahead_ = nullptr;
-        if (sink_) sink_->stop();
-    }
-
     QAudioDevice device_;
     QAudioFormat format_;
     std::unique_ptr<SampleSource> source_;
     PullDevice pull_;
-    const Feed feed_;
     QAudioSink* sink_ = nullptr;
-    QIODevice* ahead_ = nullptr;  // the device's buffer, written ahead (Feed::Ahead)
-    QTimer* writer_ = nullptr;
-    QByteArray chunk_;
     bool playing_ = false;
 };
 
-AudioStream::AudioStream(const QAudioFormat& format, std::unique_ptr<SampleSource> source,
-                         Feed feed) {
+AudioStream::AudioStream(const QAudioFormat& format, std::unique_ptr<SampleSource> source) {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     audible_ = !device.isNull();
-    worker_ = new Worker(device, format, std::move(source), feed);
+    worker_ = new Worker(device, format, std::move(source));
     worker_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     thread_.setObjectName(QStringLiteral("audio stream"));

@@ -17,14 +17,7 @@ public:
 
 class AudioStream {
 public:
-    // How the device is fed. A prompt stream (clicks, short sounds) is pulled by the device in
-    // small periods, so that it sounds at once. A long stream (music, the disc) is written ahead
-    // in a buffer of `kAheadMs` a few times a second: far fewer wake-ups while it plays.
-    enum class Feed { Prompt, Ahead };
-    static constexpr int kAheadMs = 400;
-
-    AudioStream(const QAudioFormat& format, std::unique_ptr<SampleSource> source,
-                Feed feed = Feed::Prompt);
+    AudioStream(const QAudioFormat& format, std::unique_ptr<SampleSource> source);
     ~AudioStream();  // silent at once; waits for the stream's thread
     AudioStream(const AudioStream&) = delete;
     AudioStream& operator=(const AudioStream&) = delete;

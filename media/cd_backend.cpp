@@ -133,8 +133,7 @@ class CdBackend final : public StreamBackend {
 public:
     CdBackend(Clock& clock, const QByteArray& device)
         : StreamBackend(clock, 0),
-          disc_(std::make_unique<AudioStream>(discFormat(), std::make_unique<DiscSource>(device),
-                                              AudioStream::Feed::Ahead)) {
+          disc_(std::make_unique<AudioStream>(discFormat(), std::make_unique<DiscSource>(device))) {
         waitUntilReady();
         QPointer<QObject> context = &this->context();
         disc_->run([this, context](SampleSource& source) {

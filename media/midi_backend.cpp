@@ -97,8 +97,7 @@ private:
         std::unique_ptr<AudioStream> stream;
         if (synth)
             stream = std::make_unique<AudioStream>(
-                synthFormat(), std::make_unique<MidiSource>(std::move(synth), song_.smf),
-                AudioStream::Feed::Ahead);
+                synthFormat(), std::make_unique<MidiSource>(std::move(synth), song_.smf));
         becomeReady(std::move(stream), song_.lengthMs);
     }
 
