@@ -3,40 +3,62 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <algorithm>
+#include <cstring>
 
-namespace {
+SampleDevice::SampleDevice(SampleSource& source, int bytesPerFrame)
+    : source_(source), frameBytes_(std::max(1, bytesPerFrame)) {
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
 
-// The sound device pulls samples through this; it ends when the source has nothing more.
-class PullDevice final : public QIODevice {
-public:
-    explicit PullDevice(SampleSource& source) : source_(source) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return finished_ ? 0 : qint64(1) << 20; }
-    bool atEnd() const override { return finished_; }
-    void reopen() { finished_ = false; }
-    bool finished() const { return finished_; }
+qint64 SampleDevice::bytesAvailable() const {
+    return finished_ ? 0 : qint64(1) << 20;
+}
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        if (finished_) return 0;
-        const qint64 n = source_.read(data, maxSize);
-        if (n <= 0) finished_ = true;
-        return std::max<qint64>(n, 0);
+void SampleDevice::reopen() {
+    spare_.clear();
+    finished_ = false;
+}
+
+qint64 SampleDevice::takeSpare(char* data, qint64 maxSize) {
+    const qint64 n = std::min<qint64>(spare_.size(), maxSize);
+    std::memcpy(data, spare_.constData(), size_t(n));
+    spare_.remove(0, n);
+    return n;
+}
+
+qint64 SampleDevice::readData(char* data, qint64 maxSize) {
+    if (finished_ || maxSize <= 0) return 0;
+    qint64 given = takeSpare(data, maxSize);
+    const qint64 whole = (maxSize - given) / frameBytes_ * frameBytes_;
+    if (whole > 0) {
+        const qint64 n = source_.read(data + given, whole);
+        if (n <= 0) {
+            finished_ = given == 0;
+            return given;
+        }
+        given += n;
+        if (n < whole) return given;
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    SampleSource& source_;
-    bool finished_ = false;
-};
-
-}  // namespace
+    if (given < maxSize) {
+        // The request ends inside a frame: that frame is read whole and its rest kept.
+        spare_.resize(frameBytes_);
+        const qint64 n = source_.read(spare_.data(), frameBytes_);
+        spare_.resize(std::max<qint64>(n, 0));
+        if (n <= 0 && given == 0) finished_ = true;
+        given += takeSpare(data + given, maxSize - given);
+    }
+    return given;
+}
 
 class AudioStream::Worker final : public QObject {
 public:
     Worker(const QAudioDevice& device, const QAudioFormat& format,
            std::unique_ptr<SampleSource> source)
-        : device_(device), format_(format), source_(std::move(source)), pull_(*source_) {}
+        : device_(device),
+          format_(format),
+          source_(std::move(source)),
+          pull_(*source_, format.bytesPerFrame()) {}
 
     void play() {
         playing_ = true;
@@ -78,7 +100,7 @@ private:
     QAudioDevice device_;
     QAudioFormat format_;
     std::unique_ptr<SampleSource> source_;
-    PullDevice pull_;
+    SampleDevice pull_;
     QAudioSink* sink_ = nullptr;
     bool playing_ = false;
 };

@@ -4,6 +4,7 @@
 // device fed, so that a busy event thread never breaks up the sound and a slow disc never holds
 // up a click. Without a sound device a stream stays silent: the players keep time by themselves.
 #include <QAudioFormat>
+#include <QIODevice>
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -13,6 +14,31 @@ public:
     virtual ~SampleSource() = default;
     // Fills up to `maxBytes` (whole frames of the stream's format); 0 once there is nothing more.
     virtual qint64 read(char* data, qint64 maxBytes) = 0;
+};
+
+// A source's samples as a device for the sound device to pull. Requests come in any size, not
+// only whole frames: the part of a frame that a request leaves is kept for the next one, and only
+// the source's own end ends the device (a request smaller than a frame is no end).
+class SampleDevice final : public QIODevice {
+public:
+    SampleDevice(SampleSource& source, int bytesPerFrame);
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+    bool atEnd() const override { return finished_; }
+    void reopen();  // after the source was repositioned
+    bool finished() const { return finished_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 takeSpare(char* data, qint64 maxSize);
+
+    SampleSource& source_;
+    const qint64 frameBytes_;
+    QByteArray spare_;  // the rest of a frame split by the last request
+    bool finished_ = false;
 };
 
 class AudioStream {

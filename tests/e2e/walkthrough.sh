@@ -181,6 +181,7 @@ read -r x y < <(point_free "$lesson" 5900 3000 3400 2280)
 # (Qt merges pending moves into the last one), so it rests there a moment.
 xdotool mousemove "$x" "$y" sleep 0.5 mousemove_relative 1 0 sleep 0.3
 expect_look "$lesson" form5_picture
+click_free "$lesson" 7560 5280 480 480  # Тишина: the menu music stops, to hear the microphone
 wait_quiet
 listen 2
 click_free "$lesson" 2040 360 615 1335  # the microphone
