@@ -22,11 +22,13 @@ QAudioFormat audioFormatOf(const WaveLayout& w) {
     return f;
 }
 
-// The samples of the mapped file, from a frame on.
+// The samples of the file read into memory, from a frame on.
 class WaveSource final : public SampleSource {
 public:
-    WaveSource(std::shared_ptr<QFile> file, const uchar* samples, const WaveLayout& layout)
-        : file_(std::move(file)), samples_(samples), layout_(layout) {}
+    WaveSource(QByteArray bytes, const WaveLayout& layout)
+        : bytes_(std::move(bytes)),
+          samples_(reinterpret_cast<const uchar*>(bytes_.constData()) + layout.dataOffset),
+          layout_(layout) {}
 
     qint64 read(char* data, qint64 maxBytes) override {
         const int inFrame = layout_.bytesPerFrame();
@@ -50,7 +52,7 @@ public:
     void seekMs(qint64 ms) { frame_ = std::min(layout_.frames(), ms * layout_.sampleRate / 1000); }
 
 private:
-    std::shared_ptr<QFile> file_;  // keeps the mapping alive
+    QByteArray bytes_;
     const uchar* samples_;
     WaveLayout layout_;
     qint64 frame_ = 0;
@@ -58,13 +60,12 @@ private:
 
 class WaveBackend final : public StreamBackend {
 public:
-    WaveBackend(Clock& clock, std::shared_ptr<QFile> file, const uchar* samples,
-                const WaveLayout& layout)
+    WaveBackend(Clock& clock, QByteArray bytes, const WaveLayout& layout)
         : StreamBackend(clock, layout.lengthMs()) {
-        becomeReady(std::make_unique<AudioStream>(
-                        audioFormatOf(layout),
-                        std::make_unique<WaveSource>(std::move(file), samples, layout)),
-                    layout.lengthMs());
+        becomeReady(
+            std::make_unique<AudioStream>(audioFormatOf(layout),
+                                          std::make_unique<WaveSource>(std::move(bytes), layout)),
+            layout.lengthMs());
     }
 
 protected:
@@ -77,12 +78,12 @@ protected:
 
 std::unique_ptr<MediaBackend> openWave(Clock& clock, std::unique_ptr<QFile> file) {
     if (!file->isOpen() && !file->open(QIODevice::ReadOnly)) return nullptr;
+    // Read whole, not mapped: a mapped file cut short while it plays would kill the program at
+    // the next read. Sounds longer than this are left to the general decoders, which stream.
     const qint64 size = file->size();
-    if (size <= 0) return nullptr;
-    const uchar* bytes = file->map(0, size);
-    if (!bytes) return nullptr;
-    const auto layout = readWaveLayout(QByteArrayView(reinterpret_cast<const char*>(bytes), size));
+    if (size <= 0 || size > kMaxWholeWaveBytes) return nullptr;
+    QByteArray bytes = file->readAll();
+    const auto layout = readWaveLayout(bytes);
     if (!layout) return nullptr;
-    return std::make_unique<WaveBackend>(clock, std::shared_ptr<QFile>(std::move(file)),
-                                         bytes + layout->dataOffset, *layout);
+    return std::make_unique<WaveBackend>(clock, std::move(bytes), *layout);
 }
