@@ -11,7 +11,7 @@ struct MediaFacts {
     int peak = 0;         // WAV: the loudest sample, on the 16-bit scale
     int notes = 0;        // MIDI: note-on events with a velocity
     int tracks = 0;       // MIDI: track chunks read
-    QStringList streams;  // AVI: "vids XVID", "auds 0x55", one per stream header
+    QStringList streams;  // AVI: "vids MJPG", "auds 0x1", one per stream header
 };
 
 MediaFacts wavFacts(const QByteArray& bytes);   // RIFF WAVE with PCM samples
