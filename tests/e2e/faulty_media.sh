@@ -105,21 +105,38 @@ for ((i = 0; i < events; i++)); do
   alive "$i"
 done
 
-# Leave through the menu: dialogs answered, lessons and the author screen left, then the exit.
-for _ in 1 2 3; do xdotool key Escape; sleep 0.2; done
-for t in "${titles[@]}"; do
-  id=$(xdotool search --onlyvisible --name "^$t\$" 2>/dev/null | head -n 1 || true)
-  [ -n "$id" ] && click_free "$id" 8160 5400 1095 375 && sleep 0.3
+# Leave through the menu: dialogs answered, lessons and the author screen left, until the menu
+# shows (a window still on its way when the run stopped may come up a moment later).
+for _ in $(seq 8); do
+  xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && break
+  for _ in 1 2 3; do xdotool key Escape; sleep 0.2; done
+  for t in "${titles[@]}"; do
+    id=$(xdotool search --onlyvisible --name "^$t\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && click_free "$id" 8160 5400 1095 375 && sleep 0.3
+  done
+  id=$(xdotool search --onlyvisible --name '^ Velmaro$' 2>/dev/null | head -n 1 || true)
+  [ -n "$id" ] && click_free "$id" 1500 300 2000 1400 && sleep 0.3
+  sleep 0.5
 done
-id=$(xdotool search --onlyvisible --name '^ Velmaro$' 2>/dev/null | head -n 1 || true)
-[ -n "$id" ] && click_free "$id" 1500 300 2000 1400 && sleep 0.3
 alive end
-wait_window Form1 >/dev/null || fail "the menu cannot be reached at the end"
+if ! wait_window Form1 >/dev/null; then
+  echo "the program's windows (id, shown, title):" >&2
+  for id in $(xdotool search --pid "$program" 2>/dev/null); do
+    echo "  $id $(xwininfo -id "$id" | awk '/Map State/ {print $3}') '$(xdotool getwindowname "$id")'" >&2
+  done
+  tail -n 30 "$work/stderr" >&2
+  fail "the menu cannot be reached at the end"
+fi
 # Выход, on a part the guide character does not cover; once more if a window came over it.
+# Once the menu has gone the program is ending: under the sanitizers the leak check at the end
+# takes its time.
 for _ in 1 2 3; do
   kill -0 "$program" 2>/dev/null || break
   click_free "$menu" 4920 4080 855 495
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  if ! xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1; then
+    for _ in $(seq 600); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  fi
 done
 if kill -0 "$program" 2>/dev/null; then fail "the exit did not end the program"; fi
 status=0
