@@ -75,13 +75,18 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         if (!picture_) return;
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paintAsset(painter, picture_, QRectF(QPointF(0, 0), QSizeF(assetSize(picture_))));
+        // Drawn once at its own size, then copied on every repaint.
+        const QSize size = assetSize(picture_);
+        const qreal ratio = devicePixelRatioF();
+        if (rendered_.deviceIndependentSize().toSize() != size ||
+            rendered_.devicePixelRatio() != ratio)
+            rendered_ = assetPixmap(picture_, size, ratio);
+        QPainter(this).drawPixmap(0, 0, rendered_);
     }
 
 private:
     const char* picture_;
+    QPixmap rendered_;
 };
 
 }  // namespace
