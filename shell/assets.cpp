@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QResource>
 #include <QSvgRenderer>
-#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
@@ -28,7 +27,11 @@ QImage bakedImage(const char* name) {
     if (!resource.isValid()) return {};
     const QByteArray data = resource.uncompressedData();
     if (data.size() < 8) return {};
-    const auto word = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+    const auto word = [&](int at) {
+        quint32 value = 0;
+        for (int i = 3; i >= 0; --i) value = value << 8 | uchar(data.at(at + i));
+        return value;
+    };
     const quint32 width = word(0), height = word(4);
     if (width == 0 || height == 0 || width > 8192 || height > 8192 ||
         qsizetype(8 + qint64(width) * height * 4) != data.size())
