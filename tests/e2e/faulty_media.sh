@@ -50,11 +50,70 @@ spoil() {
 titles=("     Введение" "     До уроков" "     Урок 1" "     Урок 2" "     Урок 3" "     Урок 4"
   "     Урок 5" "     После уроков")
 
-# A shown window of the program (dialogs and the guide's included), at random.
+# A shown window of the program (dialogs and the guide's included), at random. The guide's windows
+# walk: one is taken only while it stands still, or the click would land on whatever it left, the
+# desktop or a title bar, and play with the window manager instead of the program.
 some_window() {
-  local shown=()
+  local shown=() w
   mapfile -t shown < <(xdotool search --onlyvisible --pid "$program" 2>/dev/null || true)
-  ((${#shown[@]})) && echo "${shown[RANDOM % ${#shown[@]}]}"
+  ((${#shown[@]})) || return 1
+  w=${shown[RANDOM % ${#shown[@]}]}
+  if [[ $(xdotool getwindowname "$w" 2>/dev/null) == guide* ]]; then
+    local before
+    before=$(origin "$w")
+    sleep 0.1
+    [ "$(origin "$w")" = "$before" ] || return 1
+  fi
+  echo "$w"
+}
+
+# What the program shows, for a failure: each of its windows with its map and window-manager
+# state and its title, what every thread of it is doing, and the end of what it printed.
+report() {
+  echo "the program's windows (id, shown, state, title):" >&2
+  for id in $(xdotool search --pid "$program" 2>/dev/null); do
+    echo "  $id $(xwininfo -id "$id" | awk '/Map State/ {print $3}')" \
+      "$(xprop -id "$id" WM_STATE 2>/dev/null | awk '/window state/ {print $3}')" \
+      "'$(xdotool getwindowname "$id")'" >&2
+  done
+  if command -v gdb >/dev/null; then
+    gdb -p "$program" -batch -ex "thread apply all bt 12" 2>/dev/null | grep -E '^(Thread|#)' >&2 || true
+  fi
+  tail -n 30 "$work/stderr" >&2
+}
+
+# The window manager's doing, not the program's: a press that missed the program's windows opens
+# the window manager's menus, from which a later click may switch the desktop or send a window to
+# another one or to the task bar. The child puts the desktop back as it was.
+bring_back() {
+  xdotool key Escape
+  local desktop
+  desktop=$(xdotool get_desktop 2>/dev/null || echo 0)
+  if [ "$desktop" != 0 ]; then
+    echo "(the window manager had gone to desktop $desktop: back to the first)"
+    xdotool set_desktop 0
+  fi
+  for id in $(xdotool search --pid "$program" 2>/dev/null); do
+    xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state: Iconic' || continue
+    echo "(the window manager had put '$(xdotool getwindowname "$id")' away: brought back)"
+    xdotool set_desktop_for_window "$id" 0 2>/dev/null || true
+    xdotool windowactivate "$id" 2>/dev/null || true
+  done
+}
+
+# Between a screen's going and the next one's coming there is a moment with no window; for longer
+# than a few seconds the child would be left with nothing to click.
+shown_within() {
+  for _ in $(seq "$1"); do
+    [ -n "$(xdotool search --onlyvisible --pid "$program" 2>/dev/null)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+something_shown() {
+  shown_within 30 && return 0
+  bring_back
+  shown_within 30
 }
 
 # The child: a click, a right or middle press, or a move at a random point of a shown window, a
@@ -103,10 +162,12 @@ for ((i = 0; i < events; i++)); do
   fi
   sleep 0.05
   alive "$i"
+  something_shown || { report; fail "no window shown after event $i"; }
 done
 
 # Leave through the menu: dialogs answered, lessons and the author screen left, until the menu
 # shows (a window still on its way when the run stopped may come up a moment later).
+bring_back
 for _ in $(seq 8); do
   xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && break
   for _ in 1 2 3; do xdotool key Escape; sleep 0.2; done
@@ -120,11 +181,7 @@ for _ in $(seq 8); do
 done
 alive end
 if ! wait_window Form1 >/dev/null; then
-  echo "the program's windows (id, shown, title):" >&2
-  for id in $(xdotool search --pid "$program" 2>/dev/null); do
-    echo "  $id $(xwininfo -id "$id" | awk '/Map State/ {print $3}') '$(xdotool getwindowname "$id")'" >&2
-  done
-  tail -n 30 "$work/stderr" >&2
+  report
   fail "the menu cannot be reached at the end"
 fi
 # Выход, on a part the guide character does not cover; once more if a window came over it.
