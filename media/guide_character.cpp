@@ -3,19 +3,18 @@
 #include <QTimer>
 #include <optional>
 
-#include "media/espeak_voice.h"
 #include "media/guide_queue.h"
 #include "media/guide_window.h"
 
 namespace {
 
-// Owns the parts in the order they depend on each other: the voice outlives the queue that
-// drives it, the queue outlives the window that follows it. The window, whose drawing takes a
+// Owns the parts in the order they depend on each other: the queue outlives the window that
+// follows it (the voice, given, outlives both). The window, whose drawing takes a
 // while, is made just after start-up or at the first request, so the menu's first frame never
 // waits for it.
 class GuideCharacter final : public Guide {
 public:
-    explicit GuideCharacter(Clock& clock) : queue_(clock, &voice_) {
+    GuideCharacter(Clock& clock, GuideVoice& voice) : voice_(voice), queue_(clock, &voice) {
         QTimer::singleShot(kWindowDelayMs, &timerContext_, [this] { queue(); });
     }
 
@@ -36,7 +35,7 @@ private:
         return queue_;
     }
 
-    EspeakVoice voice_;
+    GuideVoice& voice_;
     GuideQueue queue_;
     std::optional<GuideWindow> window_;
     QObject timerContext_;  // ends the pending start-up timer with the character
@@ -44,6 +43,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Guide> makeGuideCharacter(Clock& clock) {
-    return std::make_unique<GuideCharacter>(clock);
+std::unique_ptr<Guide> makeGuideCharacter(Clock& clock, GuideVoice& voice) {
+    return std::make_unique<GuideCharacter>(clock, voice);
 }

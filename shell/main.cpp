@@ -4,8 +4,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "media/default_backends.h"
+#include "media/deferred_devices.h"
 #include "media/guide_character.h"
+#include "media/null_backend.h"
+#include "shell/device_loader.h"
+#include "shell/first_frame.h"
 #include "shell/look.h"
 #include "shell/program.h"
 #include "shell/qt_clock.h"
@@ -44,11 +47,23 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&dialogTexts);
 
     QtClock clock;
-    const auto media = makeDefaultBackendFactory(clock);
-    const std::unique_ptr<Guide> guide = makeGuideCharacter(clock);
+    // The sound, video, disc and voice devices come once the menu is on the screen: their
+    // libraries would hold up its first frame. What the menu plays meanwhile waits for them.
+    DeferredDevices devices;
+    const std::unique_ptr<Guide> guide = makeGuideCharacter(clock, devices.voice());
     QtDialogs dialogs;
-    Program program(screenCatalog(), Services{clock, *media, *guide, dialogs, QDir::currentPath()});
+    Program program(screenCatalog(),
+                    Services{clock, devices.media(), *guide, dialogs, QDir::currentPath()});
     ViewManager views(program);
     program.start();
+    afterFirstFrame([&] {
+        Devices made;
+        QString why;
+        if (!loadDevices(clock, made, &why)) {
+            qWarning("No sound, video or voice: %s", qPrintable(why));
+            made.media = std::make_unique<NullBackendFactory>();
+        }
+        devices.arrive(std::move(made));
+    });
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "devices/espeak_voice.h"
 #include "media/guide_animations.h"
 #include "media/guide_character.h"
 #include "media/guide_figure.h"
@@ -14,10 +15,12 @@ namespace {
 void makeCharacter(benchmark::State& state) {
     QtClock clock;
     for (auto _ : state) {
-        auto guide = makeGuideCharacter(clock);
+        auto voice = std::make_unique<EspeakVoice>();
+        auto guide = makeGuideCharacter(clock, *voice);
         benchmark::DoNotOptimize(guide.get());
         state.PauseTiming();
-        guide.reset();  // joins the voice's threads: not part of start-up
+        guide.reset();
+        voice.reset();  // joins the voice's threads: not part of start-up
         state.ResumeTiming();
     }
 }
@@ -37,7 +40,8 @@ BENCHMARK(drawFrame)->Unit(benchmark::kMicrosecond);
 
 void clickCalls(benchmark::State& state) {
     QtClock clock;
-    auto guide = makeGuideCharacter(clock);
+    EspeakVoice voice;
+    auto guide = makeGuideCharacter(clock, voice);
     for (auto _ : state) {
         guide->stop();
         guide->moveTo(750, 250);

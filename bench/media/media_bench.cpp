@@ -11,9 +11,9 @@
 #include <QThread>
 #include <QTimer>
 
-#include "media/default_backends.h"
+#include "devices/default_backends.h"
+#include "devices/synth_pool.h"
 #include "media/media_player.h"
-#include "media/synth_pool.h"
 #include "shell/program.h"
 #include "shell/qt_clock.h"
 #include "shell/qt_dialogs.h"

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <future>
 
-#include "media/espeak_voice.h"
-#include "media/speech_synth.h"
+#include "devices/espeak_voice.h"
+#include "devices/speech_synth.h"
 
 namespace {
 

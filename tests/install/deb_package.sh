@@ -14,10 +14,11 @@ echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6svg6 libstdc++6 fonts-dejavu-core gstreamer1.0-plugins-good; do
+for package in libqt6widgets6 libqt6svg6 libqt6multimedia6 libstdc++6 fonts-dejavu-core \
+  gstreamer1.0-plugins-good; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package"
 done
-if nm -D --undefined-only "$build/masterskaya" | grep -q fluid_synth; then
+if nm -D --undefined-only "$build/masterskaya-devices.so" | grep -q fluid_synth; then
   grep -q timgm6mb-soundfont <<<"$depends" || fail "MIDI is played but the soundfont is no dependency"
 fi
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "not in section education"

@@ -13,6 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 [ -x "$root/usr/bin/masterskaya" ] || fail "no program in /usr/bin"
+[ -n "$(find "$root/usr/lib" -path '*/masterskaya/masterskaya-devices.so')" ] ||
+  fail "no device module in the program's folder under /usr/lib"
 
 desktop=$root/usr/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"

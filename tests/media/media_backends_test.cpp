@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "media/default_backends.h"
+#include "devices/default_backends.h"
 #include "media/media_player.h"
 #include "shell/manual_clock.h"
 #include "tests/media/media_fixtures.h"

@@ -4,8 +4,8 @@
 
 #include <QtEndian>
 
-#include "media/midi_file.h"
-#include "media/wave_file.h"
+#include "devices/midi_file.h"
+#include "devices/wave_file.h"
 #include "tests/media/media_fixtures.h"
 
 namespace {

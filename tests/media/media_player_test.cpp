@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "devices/media_timeline.h"
 #include "media/media_player.h"
-#include "media/media_timeline.h"
 #include "shell/manual_clock.h"
 #include "tests/support/test_program.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "media/default_backends.h"
+#include "devices/default_backends.h"
 #include "media/media_player.h"
 #include "shell/qt_clock.h"
 #include "tests/media/media_fixtures.h"

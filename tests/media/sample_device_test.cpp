@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-#include "media/audio_stream.h"
+#include "devices/audio_stream.h"
 
 namespace {
 

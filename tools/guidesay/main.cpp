@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <chrono>
 
-#include "media/espeak_voice.h"
+#include "devices/espeak_voice.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

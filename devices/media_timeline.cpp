@@ -1,4 +1,4 @@
-#include "media/media_timeline.h"
+#include "devices/media_timeline.h"
 
 #include <algorithm>
 #include <climits>

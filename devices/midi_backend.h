@@ -4,8 +4,8 @@
 // a stop or after the song's end.
 #include <memory>
 
+#include "devices/midi_file.h"
 #include "media/media_backend.h"
-#include "media/midi_file.h"
 
 class Clock;
 class SynthPool;

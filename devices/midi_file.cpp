@@ -1,4 +1,4 @@
-#include "media/midi_file.h"
+#include "devices/midi_file.h"
 
 #include <QtEndian>
 #include <algorithm>

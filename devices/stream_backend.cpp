@@ -1,4 +1,4 @@
-#include "media/stream_backend.h"
+#include "devices/stream_backend.h"
 
 #include <algorithm>
 

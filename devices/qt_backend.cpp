@@ -1,11 +1,11 @@
-#include "media/qt_backend.h"
+#include "devices/qt_backend.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QUrl>
 
-#include "media/media_timeline.h"
-#include "media/video_window.h"
+#include "devices/media_timeline.h"
+#include "devices/video_window.h"
 
 namespace {
 

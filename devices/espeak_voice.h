@@ -8,8 +8,8 @@
 #include <atomic>
 #include <memory>
 
+#include "devices/speech_synth.h"
 #include "media/guide_voice.h"
-#include "media/speech_synth.h"
 
 class SpeechOutput;
 

@@ -1,4 +1,4 @@
-#include "media/cd_backend.h"
+#include "devices/cd_backend.h"
 
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <cstring>
 
-#include "media/stream_backend.h"
+#include "devices/stream_backend.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "media/audio_stream.h"
+#include "devices/audio_stream.h"
+#include "devices/media_timeline.h"
 #include "media/media_backend.h"
-#include "media/media_timeline.h"
 
 class StreamBackend : public MediaBackend {
 public:

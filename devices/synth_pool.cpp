@@ -1,4 +1,4 @@
-#include "media/synth_pool.h"
+#include "devices/synth_pool.h"
 
 #include <fluidsynth.h>
 

@@ -1,4 +1,4 @@
-#include "media/audio_stream.h"
+#include "devices/audio_stream.h"
 
 #include <QAudioSink>
 #include <QIODevice>

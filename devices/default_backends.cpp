@@ -1,13 +1,13 @@
-#include "media/default_backends.h"
+#include "devices/default_backends.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "media/cd_backend.h"
-#include "media/midi_backend.h"
-#include "media/qt_backend.h"
-#include "media/synth_pool.h"
-#include "media/wave_backend.h"
+#include "devices/cd_backend.h"
+#include "devices/midi_backend.h"
+#include "devices/qt_backend.h"
+#include "devices/synth_pool.h"
+#include "devices/wave_backend.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "media/midi_backend.h"
+#include "devices/midi_backend.h"
 
 #include <fluidsynth.h>
 
 #include <QAudioDevice>
 #include <QMediaDevices>
 
-#include "media/stream_backend.h"
-#include "media/synth_pool.h"
+#include "devices/stream_backend.h"
+#include "devices/synth_pool.h"
 
 namespace {
 

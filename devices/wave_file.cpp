@@ -1,4 +1,4 @@
-#include "media/wave_file.h"
+#include "devices/wave_file.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "media/video_window.h"
+#include "devices/video_window.h"
 
 #include <QCloseEvent>
 #include <QVideoSink>

@@ -1,4 +1,4 @@
-#include "media/speech_synth.h"
+#include "devices/speech_synth.h"
 
 #include <espeak-ng/speak_lib.h>
 

@@ -1,9 +1,9 @@
-#include "media/wave_backend.h"
+#include "devices/wave_backend.h"
 
 #include <cstring>
 
-#include "media/stream_backend.h"
-#include "media/wave_file.h"
+#include "devices/stream_backend.h"
+#include "devices/wave_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "media/espeak_voice.h"
+#include "devices/espeak_voice.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
