@@ -9,13 +9,17 @@
 namespace {
 
 // Owns the parts in the order they depend on each other: the queue outlives the window that
-// follows it (the voice, given, outlives both). The window, whose drawing takes a
-// while, is made just after start-up or at the first request, so the menu's first frame never
-// waits for it.
+// follows it (the voice, given, outlives both). The window, whose figure takes a while to draw,
+// is made and prepared just after start-up (or at the first request, if that comes sooner), so
+// neither the menu's first frame nor the first click waits for it.
 class GuideCharacter final : public Guide {
 public:
     GuideCharacter(Clock& clock, GuideVoice& voice) : voice_(voice), queue_(clock, &voice) {
-        QTimer::singleShot(kWindowDelayMs, &timerContext_, [this] { queue(); });
+        QTimer::singleShot(kWindowDelayMs, &timerContext_, [this] {
+            if (window_) return;  // a request came first and made it
+            queue();
+            window_->prepare();
+        });
     }
 
     void show() override { queue().show(); }

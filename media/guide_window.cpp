@@ -115,6 +115,11 @@ QPoint GuideWindow::toDesign(QPoint global) {
     return global - designToGlobal(QPoint(0, 0));
 }
 
+void GuideWindow::prepare() {
+    chooseLook();
+    create();
+}
+
 void GuideWindow::chooseLook() {
     const bool translucent = compositorRunning();
     if (!figure_ || figure_->devicePixelRatio() != devicePixelRatioF())

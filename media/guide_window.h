@@ -29,6 +29,10 @@ public:
     GuideWindow(GuideQueue& queue, const GuideVoice* voice);
     ~GuideWindow() override;
 
+    // All the first appearance needs but the appearance: the figure's parts drawn and the native
+    // window made, so that the click that first calls the guide does not wait for them.
+    void prepare();
+
     bool translucent() const { return translucent_; }
     const GuideBalloon& balloon() const { return balloon_; }
     const QRegion& figureMask() const { return mask_; }

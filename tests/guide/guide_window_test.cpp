@@ -67,6 +67,19 @@ TEST(GuideWindow, ShowsWhereItWasMovedAndVanishesAfterHide) {
     EXPECT_EQ(s.clock.activeTimers(), 0);
 }
 
+TEST(GuideWindow, PreparedAheadItStaysHiddenAndItsFirstShowUsesTheWindowMade) {
+    Stage s;
+    s.window.prepare();
+    QWindow* made = s.window.windowHandle();
+    ASSERT_NE(made, nullptr);
+    EXPECT_FALSE(s.window.isVisible());
+    EXPECT_EQ(s.clock.activeTimers(), 0);
+    s.standAt(300, 200);
+    EXPECT_TRUE(s.window.isVisible());
+    EXPECT_EQ(s.window.windowHandle(), made);
+    EXPECT_FALSE(s.window.figureMask().isEmpty());
+}
+
 TEST(GuideWindow, StaysWhollyOnTheScreenNearItsEdge) {
     Stage s;
     s.standAt(790, 590);
