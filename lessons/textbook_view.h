@@ -17,6 +17,10 @@ public:
     // given again (as the screen model hands them on each change) leave the view as it is.
     void setRtf(const QByteArray& rtf);
 
+    // Lays out and paints, off the screen, a few Russian lines in the faces and sizes lesson texts
+    // use, so that the first lesson's text does not wait for its fonts to be found and read.
+    static void warmUp();
+
 private:
     QByteArray shown_;
     std::unique_ptr<QTextDocument> document_;

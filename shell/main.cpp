@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
+#include "lessons/textbook_view.h"
 #include "media/deferred_devices.h"
 #include "media/guide_character.h"
 #include "media/null_backend.h"
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
             made.media = std::make_unique<NullBackendFactory>();
         }
         devices.arrive(std::move(made));
+        // Then, while the child looks at the menu, the fonts of the lesson texts.
+        QTimer::singleShot(0, [] { TextbookView::warmUp(); });
     });
     return QApplication::exec();
 }
