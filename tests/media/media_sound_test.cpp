@@ -73,6 +73,32 @@ TEST_F(SoundTest, AWaveIsHeardWhilePlayingAndSilentAfterStop) {
     EXPECT_LT(levelOver(300), kSilent);
 }
 
+TEST_F(SoundTest, AWavePlayedToItsEndFallsSilentAndIsHeardAgainFromItsStart) {
+    writeBytes(path("short.wav"), waveFile(Tone{.lengthMs = 700}));
+    auto p = player("short.wav");
+    QSignalSpy done(p.get(), &MediaPlayer::done);
+    play(*p);
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_LT(levelOver(400), kSilent);
+    p->sendCommand("Prev");
+    p->sendCommand("Play");
+    EXPECT_GT(levelOver(300), kHeard);
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_LT(levelOver(400), kSilent);
+}
+
+TEST_F(SoundTest, AWaveClosedAsItEndsLeavesNothingBehindThatCouldCallIt) {
+    writeBytes(path("blip.wav"), waveFile(Tone{.lengthMs = 150}));
+    for (int i = 0; i < 5; ++i) {
+        auto p = player("blip.wav");
+        QSignalSpy done(p.get(), &MediaPlayer::done);
+        play(*p);
+        ASSERT_TRUE(done.wait(5000));
+        p.reset();  // while the server still plays out what it holds
+        QTest::qWait(400);
+    }
+}
+
 TEST_F(SoundTest, AWaveCutShortOnTheDiscWhileItPlaysGoesOnToItsEnd) {
     writeBytes(path("long.wav"), waveFile(Tone{.lengthMs = 8000}));
     auto p = player("long.wav");
