@@ -33,9 +33,12 @@ QRect screenArea(QPoint at) {
 }  // namespace
 
 GuideBalloon::GuideBalloon() {
+    // Clicks go through the balloon to what lies under it. A window manager would put a frame of
+    // its own around the balloon, and that frame would take them: the balloon goes without one,
+    // as a tooltip does.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput |
-                   Qt::NoDropShadowWindowHint);
+                   Qt::X11BypassWindowManagerHint | Qt::NoDropShadowWindowHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setFont(balloonFont());
