@@ -58,6 +58,7 @@ void GuideBalloon::say(const QString& text, const QRect& figure, QPoint mouth) {
     text_ = text;
     place(figure, mouth);
     show();
+    raise();  // above a window the window manager raised since the last sentence
     update();
 }
 
