@@ -141,10 +141,13 @@ pa_sample_spec specOf(const QAudioFormat& format) {
     return spec;
 }
 
-// The server keeps a quarter of a second and asks for a tenth at a time: the stream's thread
-// wakes ten times a second, and a busy moment never empties the buffer.
-constexpr pa_usec_t kBufferedUs = 250'000;
-constexpr pa_usec_t kRequestUs = 100'000;
+// The server keeps a second and asks for half of it at a time: the stream's thread wakes twice a
+// second, and a busy moment never empties the buffer. Stopping, pausing and starting again from
+// the top do not wait for what is buffered (flush and cork are immediate).
+constexpr pa_usec_t kBufferedUs = 1'000'000;
+constexpr pa_usec_t kRequestUs = 500'000;
+// A sound starts once this much has come, not the whole second: a slow disc starts as soon.
+constexpr pa_usec_t kStartUs = 100'000;
 
 }  // namespace
 
@@ -194,8 +197,8 @@ private:
     bool open() {
         ServerLock locked(*server_);
         const pa_buffer_attr attr{uint32_t(-1), uint32_t(pa_usec_to_bytes(kBufferedUs, &spec_)),
-                                  uint32_t(-1), uint32_t(pa_usec_to_bytes(kRequestUs, &spec_)),
-                                  uint32_t(-1)};
+                                  uint32_t(pa_usec_to_bytes(kStartUs, &spec_)),
+                                  uint32_t(pa_usec_to_bytes(kRequestUs, &spec_)), uint32_t(-1)};
         stream_ = pa_stream_new(server_->context(), "sound", &spec_, nullptr);
         if (!stream_) return false;
         pa_stream_set_write_callback(stream_, &Worker::serverAsks, this);

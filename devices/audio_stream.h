@@ -1,7 +1,7 @@
 #pragma once
 // Plays samples that we make ourselves (a WAVE file's, the synthesizer's, the disc's) through the
 // sound server's default device. Each stream has a thread of its own where its source is read and
-// the server fed, a tenth of a second at a time, so that a busy event thread never breaks up the
+// the server fed, half a second at a time, so that a busy event thread never breaks up the
 // sound and a slow disc never holds up a click. Without a sound server a stream stays silent: the
 // players keep time by themselves.
 #include <QAudioFormat>
