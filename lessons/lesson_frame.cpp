@@ -53,6 +53,20 @@ QByteArray readWhole(const QString& path) {
 
 }  // namespace
 
+QString lessonTextOf(ScreenId screen) {
+    for (const LessonText& text : kLessonTexts)
+        if (text.screen == screen) return QString::fromLatin1(text.file);
+    return {};
+}
+
+QByteArray readLessonText(const QString& file, const QString& workingDir) {
+    try {
+        return readWhole(resolveMediaPath(file, workingDir));
+    } catch (const StepFailed&) {
+        return {};
+    }
+}
+
 void loadLessonText(Program& program, ScreenId screen, const QString& file) {
     QByteArray text;
     bool read = false;

@@ -91,6 +91,22 @@ void showToday(Widget& label, const Clock& clock);
 // The steps every Text and Back button shares: back to text mode.
 void showTextbook(Screen& s);
 
+// The text file each teaching screen's viewer reads when the menu opens the screen.
+struct LessonText {
+    ScreenId screen;
+    const char* file;
+};
+inline constexpr LessonText kLessonTexts[] = {
+    {ScreenId::Form2, "\\evy\\v.vrk"}, {ScreenId::Form3, "\\evy\\d.vrk"},
+    {ScreenId::Form4, "\\evy\\1.vrk"}, {ScreenId::Form5, "\\evy\\2.vrk"},
+    {ScreenId::Form6, "\\evy\\3.vrk"}, {ScreenId::Form7, "\\evy\\4.vrk"},
+    {ScreenId::Form8, "\\evy\\5.vrk"}, {ScreenId::Form9, "\\evy\\p.vrk"},
+};
+QString lessonTextOf(ScreenId screen);
+
+// The bytes of a lesson text file as loadLessonText reads them; empty when they cannot be read.
+QByteArray readLessonText(const QString& file, const QString& workingDir);
+
 // Reads a lesson text file whole into a teaching screen's viewer. The reading comes first: when it
 // fails the screen is neither created nor touched. Every step is a step of the calling handler.
 void loadLessonText(Program& program, ScreenId screen, const QString& file);

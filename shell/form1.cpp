@@ -60,7 +60,6 @@ void timer1Timer(Screen& s) {
 // One row of the lesson hot spots: the guide's steps come before or after the rest.
 struct Lesson {
     ScreenId target;
-    const char* textFile;
     bool guideFirst;
     void (*guideSteps)(Guide&);
 };
@@ -76,7 +75,7 @@ void openLesson(Screen& s, const char* hotSpot, const Lesson& lesson) {
     s.setMousePointer(99);
     if (spot == QLatin1String("Image7"))
         frame::showToday(s.form(ScreenId::Form6)["Label1"], s.program().clock());
-    frame::loadLessonText(s.program(), lesson.target, QString::fromUtf8(lesson.textFile));
+    frame::loadLessonText(s.program(), lesson.target, frame::lessonTextOf(lesson.target));
     s.hide();
     if (spot == QLatin1String("Image9")) s.form(ScreenId::Form8)["Image3"].hide();
     s.program().show(lesson.target);
@@ -89,7 +88,7 @@ void openLesson(Screen& s, const char* hotSpot, const Lesson& lesson) {
 }
 
 void image3Click(Screen& s) {
-    openLesson(s, "Image3", {ScreenId::Form2, "\\evy\\v.vrk", false, [](Guide& g) {
+    openLesson(s, "Image3", {ScreenId::Form2, false, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(640, 220);
                                  g.show();
@@ -98,7 +97,7 @@ void image3Click(Screen& s) {
 }
 
 void image4Click(Screen& s) {
-    openLesson(s, "Image4", {ScreenId::Form3, "\\evy\\d.vrk", false, [](Guide& g) {
+    openLesson(s, "Image4", {ScreenId::Form3, false, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(360, 410);
                                  g.show();
@@ -107,7 +106,7 @@ void image4Click(Screen& s) {
 }
 
 void image5Click(Screen& s) {
-    openLesson(s, "Image5", {ScreenId::Form4, "\\evy\\1.vrk", true, [](Guide& g) {
+    openLesson(s, "Image5", {ScreenId::Form4, true, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(750, 250);
                                  g.show();
@@ -118,7 +117,7 @@ void image5Click(Screen& s) {
 }
 
 void image6Click(Screen& s) {
-    openLesson(s, "Image6", {ScreenId::Form5, "\\evy\\2.vrk", true, [](Guide& g) {
+    openLesson(s, "Image6", {ScreenId::Form5, true, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(540, 30);
                                  g.show();
@@ -129,7 +128,7 @@ void image6Click(Screen& s) {
 }
 
 void image7Click(Screen& s) {
-    openLesson(s, "Image7", {ScreenId::Form6, "\\evy\\3.vrk", true, [](Guide& g) {
+    openLesson(s, "Image7", {ScreenId::Form6, true, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(150, 420);
                                  g.show();
@@ -138,7 +137,7 @@ void image7Click(Screen& s) {
 }
 
 void image8Click(Screen& s) {
-    openLesson(s, "Image8", {ScreenId::Form7, "\\evy\\4.vrk", true, [](Guide& g) {
+    openLesson(s, "Image8", {ScreenId::Form7, true, [](Guide& g) {
                                  g.stop();
                                  g.moveTo(460, 375);
                                  g.show();
@@ -148,7 +147,7 @@ void image8Click(Screen& s) {
 
 void image9Click(Screen& s) {
     openLesson(s, "Image9",
-               {ScreenId::Form8, "\\evy\\5.vrk", true, [](Guide& g) {
+               {ScreenId::Form8, true, [](Guide& g) {
                     g.moveTo(490, 150);
                     g.show();
                     g.play(QStringLiteral("GestureLeft"));
@@ -157,7 +156,7 @@ void image9Click(Screen& s) {
 }
 
 void image10Click(Screen& s) {
-    openLesson(s, "Image10", {ScreenId::Form9, "\\evy\\p.vrk", true, [](Guide& g) {
+    openLesson(s, "Image10", {ScreenId::Form9, true, [](Guide& g) {
                                   g.stop();
                                   g.moveTo(660, 330);
                                   g.show();

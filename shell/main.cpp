@@ -66,8 +66,11 @@ int main(int argc, char** argv) {
             made.media = std::make_unique<NullBackendFactory>();
         }
         devices.arrive(std::move(made));
-        // Then, while the child looks at the menu, the fonts of the lesson texts.
-        QTimer::singleShot(0, [] { TextbookView::warmUp(); });
+        // Then, while the child looks at the menu, the fonts and the texts of the lessons.
+        QTimer::singleShot(0, [&program] {
+            TextbookView::warmUp();
+            TextbookView::prepareLessonTexts(program.workingDir());
+        });
     });
     return QApplication::exec();
 }

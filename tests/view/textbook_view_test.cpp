@@ -87,7 +87,7 @@ TEST(TextbookView, TheChildCanSelectTextAndLinksLeadNowhere) {
     EXPECT_EQ(view.document()->toPlainText(), shown->toPlainText());
 }
 
-TEST(TextbookView, TheSameTextKeepsItsPlaceAndANewOneStartsAtTheTop) {
+TEST(TextbookView, TheSameTextKeepsItsPlaceAndATextReadAgainOrANewOneStartsAtTheTop) {
     TextbookView view;
     view.resize(385, 345);
     const QByteArray lesson = longLesson();
@@ -100,12 +100,52 @@ TEST(TextbookView, TheSameTextKeepsItsPlaceAndANewOneStartsAtTheTop) {
     EXPECT_EQ(view.document(), shown);
     EXPECT_EQ(view.verticalScrollBar()->value(), 200);
 
+    // The same text read from its file again, as on the next visit of the lesson: from the top,
+    // nothing selected, and not read or laid out again.
+    QTextCursor selected(view.document());
+    selected.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+    view.setTextCursor(selected);
+    view.setRtf(QByteArray(lesson.constData(), lesson.size()));
+    EXPECT_EQ(view.document(), shown);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(view.textCursor().hasSelection());
+
     QByteArray changed = lesson;
     changed.replace("link", "other");
     view.setRtf(changed);
     EXPECT_NE(view.document(), shown);
     EXPECT_EQ(view.verticalScrollBar()->value(), 0);
     EXPECT_TRUE(view.document()->toPlainText().endsWith("other"));
+}
+
+// Texts read ahead while the menu is shown: a lesson opens with its own text even when its file
+// changed after it was read ahead, and two viewers given one prepared text get a document each.
+TEST(TextbookView, TextsReadAheadNeverStandInForTheFileAsItIsNow) {
+    ViewedProgram v;
+    v.t.writeFile("EVY/1.vrk", longLesson());
+    v.t.start();
+    TextbookView::prepareLessonTexts(v.t.workingDir());
+    processEvents();
+    QByteArray changed = longLesson();
+    changed.replace("link", "other");
+    v.t.writeFile("EVY/1.vrk", changed);
+    v.click(ScreenId::Form1, centreOf(4920, 1440, 855, 375));
+    TextbookView& view = viewerOf(v, ScreenId::Form4);
+    EXPECT_TRUE(view.document()->toPlainText().endsWith("other"));
+
+    const QByteArray lesson = longLesson();
+    TextbookView::prepare(lesson, QSize(385, 345));
+    TextbookView first, second;
+    for (TextbookView* each : {&first, &second}) {
+        each->resize(385, 345);
+        each->setRtf(QByteArray(lesson.constData(), lesson.size()));
+        each->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(each));
+    }
+    EXPECT_NE(first.document(), second.document());
+    EXPECT_EQ(first.document()->toPlainText(), second.document()->toPlainText());
+    EXPECT_EQ(first.document()->size(), second.document()->size());
+    EXPECT_EQ(first.document()->textWidth(), first.viewport()->width());
 }
 
 }  // namespace
